@@ -1,0 +1,45 @@
+# Two commands do all the set-up on a fresh Debian 12 machine:
+#   make run    installs what is missing, builds and starts the game
+#   make test   the same set-up, then every test through CTest
+
+# Every Debian package the game and its tests need, in one place.
+DEBIAN_PACKAGES := \
+	cmake ninja-build g++ pkg-config \
+	qt6-base-dev qt6-base-dev-tools libgl-dev \
+	libgtest-dev \
+	fonts-liberation2 fonts-dejavu-core
+
+BUILD_DIR ?= build
+BUILD_TYPE ?= RelWithDebInfo
+SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
+
+.PHONY: all deps configure build run test clean
+
+all: build
+
+deps:
+	@missing=""; \
+	for p in $(DEBIAN_PACKAGES); do \
+		dpkg-query -W -f='$${Status}\n' "$$p" 2>/dev/null | grep -q '^install ok installed$$' \
+			|| missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+		echo "Installing:$$missing"; \
+		$(SUDO) apt-get update && \
+		DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
+	fi
+
+configure: deps
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+
+build: configure
+	cmake --build $(BUILD_DIR)
+
+run: build
+	./$(BUILD_DIR)/zeffirano
+
+test: build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+
+clean:
+	rm -rf $(BUILD_DIR)

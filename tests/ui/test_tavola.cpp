@@ -1,0 +1,342 @@
+#include "esercizio.h"
+#include "etichettaauto.h"
+#include "superficie.h"
+#include "tavola.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include <deque>
+
+namespace {
+
+// Plays back the given draws, round and round.
+class SorgenteScriptata : public SorgenteCasuale
+{
+  public:
+    explicit SorgenteScriptata(std::vector<float> valori) : valori_(std::move(valori)) {}
+    float r() override { return valori_[prossimo_++ % valori_.size()]; }
+    void riseme() override {}
+
+  private:
+    std::vector<float> valori_;
+    size_t prossimo_ = 0;
+};
+
+// r values that draw integer part 1, non-repeating part 5, period 13.
+const std::vector<float> Mista_1_5_13 = {0.0f, 0.75f, 0.4f, 12.0f / 19};
+// Integer part 3, no non-repeating part, period 7.
+const std::vector<float> Pura_3_7 = {0.25f, 0.25f, 6.0f / 19};
+
+QWidget *controllo(QWidget *finestra, const char *nome)
+{
+    return finestra->findChild<QWidget *>(nome);
+}
+
+QString testo(QWidget *finestra, const char *nome)
+{
+    if (auto *l = finestra->findChild<QLabel *>(nome))
+        return l->text();
+    if (auto *e = finestra->findChild<QLineEdit *>(nome))
+        return e->text();
+    if (auto *b = finestra->findChild<QAbstractButton *>(nome))
+        return b->text();
+    return QStringLiteral("<missing %1>").arg(nome);
+}
+
+} // namespace
+
+class TestTavola : public QObject
+{
+    Q_OBJECT
+
+  private slots:
+    void controlli_data();
+    void controlli();
+    void finestraEMenu();
+    void ordineDiSovrapposizione();
+    void ordineDelFuoco();
+    void primoEsercizioUnaVoltaSola();
+    void nuovoCalcolo_data();
+    void nuovoCalcolo();
+    void sfumaturaNeiMargini();
+    void etichetteCheCrescono();
+    void tastoAltN();
+};
+
+void TestTavola::controlli_data()
+{
+    QTest::addColumn<QRect>("geometria");
+    QTest::addColumn<QString>("testo");
+    QTest::addColumn<bool>("visibile");
+
+    // Positions at 15 twips a pixel; texts as the form first shows them.
+    QTest::newRow("Image1") << QRect(16, 8, 640, 480) << QString() << true;
+    QTest::newRow("Label2") << QRect(16, 8, 105, 17) << "Parte intera" << true;
+    QTest::newRow("Label5") << QRect(112, 8, 113, 25) << "Antiperiodo" << true;
+    QTest::newRow("Label7") << QRect(216, 8, 89, 25) << "Periodo" << true;
+    QTest::newRow("lblNum1") << QRect(35, 32, 41, 79) << "2" << true;
+    QTest::newRow("Label9") << QRect(80, 64, 25, 81) << "," << true;
+    QTest::newRow("Labela") << QRect(104, 32, 96, 79) << "3" << true;
+    QTest::newRow("Labelp") << QRect(200, 32, 94, 79) << "4" << true;
+    QTest::newRow("Label10") << QRect(200, 32, 41, 9) << "" << true;
+    QTest::newRow("Label4") << QRect(344, 24, 41, 65) << "=" << true;
+    QTest::newRow("txtAnswer") << QRect(424, 8, 225, 80) << "1" << true;
+    QTest::newRow("Shape1") << QRect(424, 100, 225, 17) << QString() << true;
+    QTest::newRow("Text3") << QRect(424, 128, 225, 73) << "1" << true;
+    QTest::newRow("lblMessage") << QRect(16, 136, 441, 41) << "" << true;
+    QTest::newRow("Label11") << QRect(16, 144, 137, 25) << "Tempo restante" << true;
+    QTest::newRow("lblconto") << QRect(24, 176, 105, 33) << "00.00.00" << true;
+    QTest::newRow("risultato") << QRect(176, 168, 169, 57) << "" << false;
+    QTest::newRow("lblNum2") << QRect(200, 120, 23, 79) << "" << false;
+    QTest::newRow("Label6") << QRect(16, 232, 171, 33) << "Risposte esatte" << true;
+    QTest::newRow("Label1") << QRect(256, 232, 168, 33) << "Risposte errate" << true;
+    QTest::newRow("Label3") << QRect(496, 232, 156, 33) << "Risposte totali" << true;
+    QTest::newRow("lblScore") << QRect(88, 272, 37, 59) << "0" << true;
+    QTest::newRow("lblScore1") << QRect(328, 272, 36, 59) << "0" << true;
+    QTest::newRow("lblScore2") << QRect(568, 272, 37, 59) << "0" << true;
+    QTest::newRow("Text2") << QRect(136, 280, 169, 49) << "Text1" << false;
+    QTest::newRow("cmdNext") << QRect(288, 344, 121, 73) << "&Nuovo calcolo" << true;
+    QTest::newRow("Command1") << QRect(320, 360, 57, 41) << "Command1" << true;
+    QTest::newRow("cmdExit") << QRect(528, 344, 121, 73) << "E&xit" << true;
+    QTest::newRow("Label14") << QRect(24, 352, 95, 28) << "Sfidante" << true;
+    QTest::newRow("lblnome1") << QRect(24, 424, 11, 28) << "" << true;
+    QTest::newRow("Label12") << QRect(24, 456, 153, 25) << "Il record  è di " << true;
+    QTest::newRow("lblnome") << QRect(168, 480, 249, 33) << "" << true;
+    QTest::newRow("Label13") << QRect(480, 456, 97, 29) << "con punti" << true;
+    QTest::newRow("lblpunti") << QRect(584, 456, 13, 29) << "0" << true;
+}
+
+void TestTavola::controlli()
+{
+    QFETCH(QRect, geometria);
+    QFETCH(QString, testo);
+    QFETCH(bool, visibile);
+
+    // Not shown, so the first exercise has not replaced the form's texts.
+    Tavola tavola;
+    const QByteArray nome = QTest::currentDataTag();
+    QWidget *w = controllo(&tavola, nome.constData());
+    QVERIFY2(w, nome.constData());
+    QCOMPARE(w->geometry(), geometria);
+    QCOMPARE(w->isVisibleTo(&tavola), visibile);
+    if (!testo.isNull())
+        QCOMPARE(::testo(&tavola, nome.constData()), testo);
+}
+
+void TestTavola::finestraEMenu()
+{
+    Tavola tavola;
+    QCOMPARE(tavola.centralWidget()->size(), QSize(669, 498));
+    QCOMPARE(tavola.windowTitle(),
+             QStringLiteral("Vidodozaz ave  v evavud uvidodidi  Un saluto agli alunni della "
+                            "classe IIA     Istituto comprensivo \"Varenzi\""));
+    QVERIFY(!tavola.windowIcon().isNull());
+
+    auto *timer = tavola.findChild<QTimer *>("Timer1");
+    QVERIFY(timer);
+    QCOMPARE(timer->interval(), 1000);
+
+    auto *txt = tavola.findChild<QLineEdit *>("txtAnswer");
+    QCOMPARE(txt->maxLength(), 6);
+    QCOMPARE(txt->toolTip(), QStringLiteral("Inserisci il risultato e  premi il tasto  Invio"));
+    QCOMPARE(tavola.findChild<QLineEdit *>("Text3")->maxLength(), 6);
+    QCOMPARE(controllo(&tavola, "lblScore")->toolTip(),
+             QStringLiteral("Questo è il tuo punteggio. Forza con il  record"));
+    QCOMPARE(controllo(&tavola, "cmdNext")->toolTip(), QStringLiteral("Go"));
+    QCOMPARE(controllo(&tavola, "cmdExit")->toolTip(), QStringLiteral("Allora ti arrendi?"));
+
+    // The menu bar, left to right, and what hangs under each entry.
+    QStringList voci;
+    for (QAction *a : tavola.menuBar()->actions())
+        voci << (a->menu() ? a->menu()->objectName() : a->objectName()) + "=" + a->text();
+    QCOMPARE(voci, QStringList({"INFOMAZIONI=INFORMAZIONI", "Next=NUOVA GARA", "HELP=AIUTO",
+                                "calc=CALCOLATRICE", "istituto=ISTITUTO COMPRENSIVO "}));
+    auto *ciao = tavola.findChild<QMenu *>("Ciao");
+    QVERIFY(ciao && ciao->menuAction()->parent());
+    QCOMPARE(tavola.findChild<QMenu *>("INFOMAZIONI")->actions(), {ciao->menuAction()});
+    QCOMPARE(ciao->actions().size(), 1);
+    QCOMPARE(ciao->actions().first()->objectName(), QStringLiteral("Tmer"));
+    QCOMPARE(tavola.findChild<QMenu *>("istituto")->actions().first()->objectName(),
+             QStringLiteral("Sorvalle"));
+}
+
+void TestTavola::ordineDiSovrapposizione()
+{
+    Tavola tavola;
+    // Bottom to top: the picture is the background, the windowed controls lie
+    // above every label, and the fraction bar tops the labels.
+    const QStringList attesi = {
+        "Image1",    "Label6",    "lblMessage", "lblScore", "lblNum1",   "Label4",  "lblNum2",
+        "lblScore1", "lblScore2", "Label1",     "Label3",   "lblconto",  "Label11", "Label14",
+        "lblnome1",  "Label13",   "lblpunti",   "Label12",  "lblnome",   "Labela",  "Labelp",
+        "Label2",    "Label5",    "Label9",     "Label10",  "Label7",    "Shape1",  "Command1",
+        "cmdExit",   "cmdNext",   "txtAnswer",  "Text2",    "risultato", "Text3"};
+    QStringList trovati;
+    for (QObject *figlio : tavola.centralWidget()->children())
+        if (figlio->isWidgetType())
+            trovati << figlio->objectName();
+    QCOMPARE(trovati, attesi);
+
+    // What a click would hit: the bar over the period, and the big button
+    // that hides Command1.
+    QWidget *superficie = tavola.centralWidget();
+    QCOMPARE(superficie->childAt(210, 35)->objectName(), QStringLiteral("Label10"));
+    QCOMPARE(superficie->childAt(348, 380)->objectName(), QStringLiteral("cmdNext"));
+}
+
+void TestTavola::ordineDelFuoco()
+{
+    Tavola tavola;
+    tavola.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&tavola));
+    controllo(&tavola, "cmdNext")->setEnabled(true);
+
+    // Tab skips the labels and the hidden boxes, and the menu bar.
+    const auto prossimo = [](QWidget *w) {
+        do {
+            w = w->nextInFocusChain();
+        } while (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisible() || !w->isEnabled());
+        return w;
+    };
+    QStringList ordine;
+    QWidget *w = controllo(&tavola, "cmdExit");
+    for (int i = 0; i < 6; ++i, w = prossimo(w))
+        ordine << w->objectName();
+    QCOMPARE(ordine,
+             QStringList({"cmdExit", "cmdNext", "txtAnswer", "Command1", "Text3", "cmdExit"}));
+}
+
+void TestTavola::primoEsercizioUnaVoltaSola()
+{
+    Tavola tavola(std::make_unique<SorgenteScriptata>(Pura_3_7));
+    QCOMPARE(testo(&tavola, "lblNum1"), QStringLiteral("2"));
+    tavola.show();
+    QVERIFY(QTest::qWaitForWindowActive(&tavola));
+    QCOMPARE(testo(&tavola, "risultato"), QStringLiteral("34/9"));
+    QVERIFY(!controllo(&tavola, "cmdNext")->isEnabled());
+    QCOMPARE(QApplication::focusWidget(), controllo(&tavola, "txtAnswer"));
+
+    // Coming back to the window does not draw again.
+    qobject_cast<QLineEdit *>(controllo(&tavola, "txtAnswer"))->setText("34");
+    tavola.hide();
+    tavola.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&tavola));
+    QCOMPARE(testo(&tavola, "txtAnswer"), QStringLiteral("34"));
+}
+
+void TestTavola::nuovoCalcolo_data()
+{
+    QTest::addColumn<std::vector<float>>("estrazioni");
+    QTest::addColumn<QString>("intera");
+    QTest::addColumn<QString>("antiperiodo");
+    QTest::addColumn<QString>("periodo");
+    QTest::addColumn<QString>("frazione");
+    QTest::addColumn<int>("barra");
+
+    QTest::newRow("mixed 1,5(13)") << Mista_1_5_13 << "1"
+                                   << "5"
+                                   << "13"
+                                   << "1498/990" << 70;
+    QTest::newRow("pure 3,(7)") << Pura_3_7 << "3"
+                                << ""
+                                << "7"
+                                << "34/9" << 35;
+}
+
+void TestTavola::nuovoCalcolo()
+{
+    QFETCH(std::vector<float>, estrazioni);
+    QFETCH(QString, intera);
+    QFETCH(QString, antiperiodo);
+    QFETCH(QString, periodo);
+    QFETCH(QString, frazione);
+    QFETCH(int, barra);
+
+    Tavola tavola(std::make_unique<SorgenteScriptata>(estrazioni));
+    tavola.show();
+    QVERIFY(QTest::qWaitForWindowActive(&tavola));
+    qobject_cast<QLineEdit *>(controllo(&tavola, "Text3"))->setText("99");
+    controllo(&tavola, "cmdNext")->setEnabled(true);
+
+    tavola.cmdNext_Click();
+
+    QCOMPARE(testo(&tavola, "lblNum1"), intera);
+    QCOMPARE(testo(&tavola, "Labela"), antiperiodo);
+    QCOMPARE(testo(&tavola, "Labelp"), periodo);
+    QCOMPARE(testo(&tavola, "risultato"), frazione);
+    QCOMPARE(QString::fromStdString(tavola.numeratoreAtteso() + "/" + tavola.denominatoreAtteso()),
+             frazione);
+    QCOMPARE(controllo(&tavola, "Label10")->width(), barra);
+    QCOMPARE(testo(&tavola, "txtAnswer"), QString());
+    QCOMPARE(testo(&tavola, "Text3"), QString());
+    QCOMPARE(testo(&tavola, "lblMessage"), QString());
+    QVERIFY(!controllo(&tavola, "cmdNext")->isEnabled());
+    QCOMPARE(QApplication::focusWidget(), controllo(&tavola, "txtAnswer"));
+}
+
+void TestTavola::sfumaturaNeiMargini()
+{
+    Tavola tavola(std::make_unique<SorgenteScriptata>(Mista_1_5_13));
+    tavola.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&tavola));
+    auto *superficie = qobject_cast<Superficie *>(tavola.centralWidget());
+    QVERIFY(superficie);
+    const QImage aspetto = superficie->aspetto();
+    // Integer part 1, non-repeating part 5: red 20, green 100, blue the band.
+    QCOMPARE(aspetto.pixelColor(4, 0), QColor(20, 100, 0));
+    QCOMPARE(aspetto.pixelColor(4, 201), QColor(20, 100, 100));
+    QCOMPARE(aspetto.pixelColor(660, 497), QColor(20, 100, 248));
+
+    // What the window actually paints in the left margin.
+    const QImage schermo = tavola.centralWidget()->grab().toImage();
+    QCOMPARE(schermo.pixelColor(4, 201), QColor(20, 100, 100));
+
+    superficie->Cls();
+    QCOMPARE(superficie->aspetto().pixelColor(4, 201), superficie->sfondo());
+}
+
+void TestTavola::etichetteCheCrescono()
+{
+    Tavola tavola;
+    auto *punteggio = tavola.findChild<EtichettaAuto *>("lblScore");
+    QVERIFY(punteggio);
+    const QRect prima = punteggio->geometry();
+    punteggio->setText("7");
+    QCOMPARE(punteggio->geometry(), prima);
+    punteggio->setText("1234");
+    QCOMPARE(punteggio->pos(), prima.topLeft());
+    QVERIFY(punteggio->width() > prima.width() + 40);
+
+    auto *nome = tavola.findChild<EtichettaAuto *>("lblnome1");
+    nome->setText("Margherita Bellincioni");
+    QVERIFY(nome->width() > 150);
+    // Labels the form does not size by their text keep their size.
+    QCOMPARE(tavola.findChild<QLabel *>("Labela")->metaObject()->className(), "QLabel");
+}
+
+void TestTavola::tastoAltN()
+{
+    Tavola tavola(std::make_unique<SorgenteScriptata>(Pura_3_7));
+    tavola.show();
+    QVERIFY(QTest::qWaitForWindowActive(&tavola));
+    auto *risultato = qobject_cast<QLineEdit *>(controllo(&tavola, "risultato"));
+    risultato->setText("vecchio");
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::AltModifier);
+    QTest::qWait(300); // a shortcut clicks after a short press animation
+    QCOMPARE(risultato->text(), QStringLiteral("vecchio")); // disabled: nothing happens
+
+    controllo(&tavola, "cmdNext")->setEnabled(true);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::AltModifier);
+    QTRY_COMPARE(risultato->text(), QStringLiteral("34/9"));
+}
+
+QTEST_MAIN(TestTavola)
+#include "test_tavola.moc"

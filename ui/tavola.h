@@ -1,0 +1,60 @@
+#pragma once
+
+#include "esercizio.h"
+#include "valore.h"
+
+#include <QMainWindow>
+
+#include <memory>
+#include <string>
+
+namespace Ui {
+class Tavola;
+}
+class QTimer;
+
+// The game's one window: the repeating decimal, the answer boxes, the
+// counters, the clock and the record, and the handlers that run them.
+class Tavola : public QMainWindow
+{
+    Q_OBJECT
+
+  public:
+    explicit Tavola(QWidget *parent = nullptr);
+    // Tests hand in a scripted random source.
+    explicit Tavola(std::unique_ptr<SorgenteCasuale> casuale, QWidget *parent = nullptr);
+    ~Tavola() override;
+
+    // The fraction of a repeating decimal, never simplified; also leaves the
+    // expected numerator and denominator for judging the answer.
+    QString decfraz(Valore &intero, Valore &aperiodo, double &periodo);
+
+    const std::string &numeratoreAtteso() const { return Numeratore; }
+    const std::string &denominatoreAtteso() const { return Denominatore; }
+
+  public slots:
+    void cmdNext_Click();
+
+  protected:
+    void showEvent(QShowEvent *evento) override;
+
+  private:
+    void Form_Activate();
+    void dipingiSfumatura(int parteIntera, int antiperiodo);
+    void impostaPuntatori();
+
+    std::unique_ptr<Ui::Tavola> ui;
+    QTimer *Timer1 = nullptr;
+    std::unique_ptr<SorgenteCasuale> casuale_;
+
+    // The open exercise.
+    int TipoPeriodico = 0;
+    Valore ParteIntera;
+    Valore Antiperiodo;
+    double Periodo = 0;
+    std::string Numeratore;
+    std::string Denominatore;
+
+    // The first showing after the window is built makes the first exercise.
+    bool primaAttivazione_ = true;
+};
