@@ -7,7 +7,7 @@
 // and a way to seed it afresh from the clock.
 class SorgenteCasuale
 {
-  public:
+public:
     virtual ~SorgenteCasuale() = default;
     virtual float r() = 0;
     virtual void riseme() = 0;
@@ -16,12 +16,12 @@ class SorgenteCasuale
 // The game's own source: a Mersenne Twister seeded from the system clock.
 class CasualeOrologio : public SorgenteCasuale
 {
-  public:
+public:
     CasualeOrologio();
     float r() override;
     void riseme() override;
 
-  private:
+private:
     std::mt19937 motore_;
 };
 

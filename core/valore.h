@@ -9,7 +9,7 @@
 // the fraction rule may turn a text into a number in place.
 class Valore
 {
-  public:
+public:
     Valore() = default;
     Valore(std::string testo) : v_(std::move(testo)) {}
     Valore(const char *testo) : v_(std::string(testo)) {}
@@ -30,14 +30,14 @@ class Valore
     // The whole number this value stands for; throws like cifre().
     double intero() const;
 
-  private:
+private:
     std::variant<std::monostate, std::string, double> v_;
 };
 
 // A part that cannot be read as a non-negative whole number.
 class ErroreConversione : public std::invalid_argument
 {
-  public:
+public:
     using std::invalid_argument::invalid_argument;
 };
 

@@ -12,7 +12,7 @@ class EtichettaAuto : public QLabel
 {
     Q_OBJECT
 
-  public:
+public:
     using QLabel::QLabel;
 
     void seguiTesto();
@@ -21,7 +21,7 @@ class EtichettaAuto : public QLabel
     // labels through their own type.
     void setText(const QString &testo);
 
-  private:
+private:
     QSize scarto_;
     bool segue_ = false;
 };

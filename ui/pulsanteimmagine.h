@@ -10,15 +10,15 @@ class PulsanteImmagine : public QPushButton
     Q_OBJECT
     Q_PROPERTY(QColor sfondo READ sfondo WRITE setSfondo)
 
-  public:
+public:
     using QPushButton::QPushButton;
 
     QColor sfondo() const { return sfondo_; }
     void setSfondo(const QColor &colore);
 
-  protected:
+protected:
     void paintEvent(QPaintEvent *evento) override;
 
-  private:
+private:
     QColor sfondo_ = QColor(192, 192, 192);
 };

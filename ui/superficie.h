@@ -11,7 +11,7 @@ class Superficie : public QWidget
 {
     Q_OBJECT
 
-  public:
+public:
     explicit Superficie(QWidget *parent = nullptr);
 
     void Cls();
@@ -24,11 +24,11 @@ class Superficie : public QWidget
     // The surface as it would be painted, without the controls.
     QImage aspetto() const;
 
-  protected:
+protected:
     void paintEvent(QPaintEvent *evento) override;
     void resizeEvent(QResizeEvent *evento) override;
 
-  private:
+private:
     QColor sfondo_ = Qt::black;
     QImage disegni_;
 };

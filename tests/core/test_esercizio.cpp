@@ -12,7 +12,7 @@ namespace {
 // Hands out the given values in turn and notes where the reseeds fall.
 class SorgenteScriptata : public SorgenteCasuale
 {
-  public:
+public:
     explicit SorgenteScriptata(std::vector<float> valori) : valori_(std::move(valori)) {}
     float r() override
     {
@@ -22,7 +22,7 @@ class SorgenteScriptata : public SorgenteCasuale
     void riseme() override { traccia += "S"; }
     std::string traccia;
 
-  private:
+private:
     std::vector<float> valori_;
     size_t prossimo_ = 0;
 };

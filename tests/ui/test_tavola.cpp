@@ -19,12 +19,12 @@ namespace {
 // Plays back the given draws, round and round.
 class SorgenteScriptata : public SorgenteCasuale
 {
-  public:
+public:
     explicit SorgenteScriptata(std::vector<float> valori) : valori_(std::move(valori)) {}
     float r() override { return valori_[prossimo_++ % valori_.size()]; }
     void riseme() override {}
 
-  private:
+private:
     std::vector<float> valori_;
     size_t prossimo_ = 0;
 };
@@ -56,7 +56,7 @@ class TestTavola : public QObject
 {
     Q_OBJECT
 
-  private slots:
+private slots:
     void controlli_data();
     void controlli();
     void finestraEMenu();
