@@ -1,10 +1,12 @@
 #include "tavola.h"
 
 #include "decfraz.h"
+#include "tastiera.h"
 #include "ui_tavola.h"
 
 #include <QCursor>
 #include <QFont>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QPixmap>
 #include <QShowEvent>
@@ -60,6 +62,8 @@ Tavola::Tavola(std::unique_ptr<SorgenteCasuale> casuale, QWidget *parent)
 
     impostaPuntatori();
     connect(ui->cmdNext, &QPushButton::clicked, this, &Tavola::cmdNext_Click);
+    ui->txtAnswer->installEventFilter(this);
+    ui->Text3->installEventFilter(this);
 }
 
 Tavola::~Tavola() = default;
@@ -111,6 +115,7 @@ void Tavola::cmdNext_Click()
     Antiperiodo = Valore(ui->Labela->text().toStdString());
     Periodo = ui->Labelp->text().toDouble();
     ui->risultato->setText(decfraz(ParteIntera, Antiperiodo, Periodo));
+    giudicato_ = false;
 
     ui->cmdNext->setEnabled(false);
     dipingiSfumatura(esercizio.ParteIntera, esercizio.Antiperiodo);
@@ -123,4 +128,67 @@ void Tavola::dipingiSfumatura(int parteIntera, int antiperiodo)
         const Rgb c = coloreBanda(parteIntera, antiperiodo, i);
         ui->centralwidget->banda(AltezzaBanda * i, AltezzaBanda, QColor(c.rosso, c.verde, c.blu));
     }
+}
+
+bool Tavola::eventFilter(QObject *oggetto, QEvent *evento)
+{
+    const bool casella = oggetto == ui->txtAnswer || oggetto == ui->Text3;
+    if (!casella || evento->type() != QEvent::KeyPress)
+        return QMainWindow::eventFilter(oggetto, evento);
+
+    const int codice = codiceCarattere(*static_cast<QKeyEvent *>(evento));
+    if (codice < 0)
+        return false;
+    if (oggetto == ui->txtAnswer)
+        txtAnswer_KeyPress(codice);
+    else
+        Text3_KeyPress(codice);
+    // A key that ends the answer is not typed into the box it leaves.
+    return !tastoAccettato(codice);
+}
+
+void Tavola::txtAnswer_KeyPress(int KeyAscii)
+{
+    if (!tastoAccettato(KeyAscii))
+        ui->Text3->setFocus();
+}
+
+void Tavola::Text3_KeyPress(int KeyAscii)
+{
+    if (tastoAccettato(KeyAscii))
+        return;
+    if (KeyAscii == 13)
+        giudicaRisposta();
+    ui->cmdNext->setEnabled(true);
+    ui->cmdNext->setFocus();
+}
+
+void Tavola::giudicaRisposta()
+{
+    if (giudicato_)
+        return;
+    giudicato_ = true;
+
+    // An empty box counts as 1, and the pupil sees it.
+    if (ui->txtAnswer->text().isEmpty())
+        ui->txtAnswer->setText("1");
+    if (ui->Text3->text().isEmpty())
+        ui->Text3->setText("1");
+
+    const bool esatta = rispostaEsatta(ui->txtAnswer->text().toStdString(),
+                                       ui->Text3->text().toStdString(), Numeratore, Denominatore);
+    if (!esatta) {
+        conteggi_.conta(false);
+        ui->lblMessage->setText(
+            QString::fromStdString(messaggioEsito(false, Numeratore, Denominatore)));
+    }
+    ui->centralwidget->impostaSfondo(Qt::black);
+    ui->lblScore1->setText(QString::fromStdString(testoConteggio(conteggi_.RisposteErrate())));
+    if (esatta) {
+        conteggi_.conta(true);
+        ui->lblMessage->setText(
+            QString::fromStdString(messaggioEsito(true, Numeratore, Denominatore)));
+    }
+    ui->lblScore->setText(QString::fromStdString(testoConteggio(conteggi_.RisposteEsatte())));
+    ui->lblScore2->setText(QString::fromStdString(testoConteggio(conteggi_.totale())));
 }

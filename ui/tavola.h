@@ -1,6 +1,7 @@
 #pragma once
 
 #include "esercizio.h"
+#include "giudizio.h"
 #include "valore.h"
 
 #include <QMainWindow>
@@ -19,7 +20,7 @@ class Tavola : public QMainWindow
 {
     Q_OBJECT
 
-  public:
+public:
     explicit Tavola(QWidget *parent = nullptr);
     // Tests hand in a scripted random source.
     explicit Tavola(std::unique_ptr<SorgenteCasuale> casuale, QWidget *parent = nullptr);
@@ -32,14 +33,18 @@ class Tavola : public QMainWindow
     const std::string &numeratoreAtteso() const { return Numeratore; }
     const std::string &denominatoreAtteso() const { return Denominatore; }
 
-  public slots:
+public slots:
     void cmdNext_Click();
 
-  protected:
+protected:
     void showEvent(QShowEvent *evento) override;
+    bool eventFilter(QObject *oggetto, QEvent *evento) override;
 
-  private:
+private:
     void Form_Activate();
+    void txtAnswer_KeyPress(int KeyAscii);
+    void Text3_KeyPress(int KeyAscii);
+    void giudicaRisposta();
     void dipingiSfumatura(int parteIntera, int antiperiodo);
     void impostaPuntatori();
 
@@ -54,6 +59,11 @@ class Tavola : public QMainWindow
     double Periodo = 0;
     std::string Numeratore;
     std::string Denominatore;
+    // An exercise is judged and counted once; a new one can be judged again.
+    bool giudicato_ = false;
+
+    // The race's right and wrong answers.
+    Conteggi conteggi_;
 
     // The first showing after the window is built makes the first exercise.
     bool primaAttivazione_ = true;

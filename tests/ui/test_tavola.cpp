@@ -1,3 +1,4 @@
+#include "aiuti.h"
 #include "esercizio.h"
 #include "etichettaauto.h"
 #include "superficie.h"
@@ -11,46 +12,6 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
-
-#include <deque>
-
-namespace {
-
-// Plays back the given draws, round and round.
-class SorgenteScriptata : public SorgenteCasuale
-{
-public:
-    explicit SorgenteScriptata(std::vector<float> valori) : valori_(std::move(valori)) {}
-    float r() override { return valori_[prossimo_++ % valori_.size()]; }
-    void riseme() override {}
-
-private:
-    std::vector<float> valori_;
-    size_t prossimo_ = 0;
-};
-
-// r values that draw integer part 1, non-repeating part 5, period 13.
-const std::vector<float> Mista_1_5_13 = {0.0f, 0.75f, 0.4f, 12.0f / 19};
-// Integer part 3, no non-repeating part, period 7.
-const std::vector<float> Pura_3_7 = {0.25f, 0.25f, 6.0f / 19};
-
-QWidget *controllo(QWidget *finestra, const char *nome)
-{
-    return finestra->findChild<QWidget *>(nome);
-}
-
-QString testo(QWidget *finestra, const char *nome)
-{
-    if (auto *l = finestra->findChild<QLabel *>(nome))
-        return l->text();
-    if (auto *e = finestra->findChild<QLineEdit *>(nome))
-        return e->text();
-    if (auto *b = finestra->findChild<QAbstractButton *>(nome))
-        return b->text();
-    return QStringLiteral("<missing %1>").arg(nome);
-}
-
-} // namespace
 
 class TestTavola : public QObject
 {

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "esercizio.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QWidget>
+
+#include <vector>
+
+// Plays back the given draws, round and round.
+class SorgenteScriptata : public SorgenteCasuale
+{
+public:
+    explicit SorgenteScriptata(std::vector<float> valori) : valori_(std::move(valori)) {}
+    float r() override { return valori_[prossimo_++ % valori_.size()]; }
+    void riseme() override {}
+
+private:
+    std::vector<float> valori_;
+    size_t prossimo_ = 0;
+};
+
+// r values that draw integer part 1, non-repeating part 5, period 13: 1498/990.
+inline const std::vector<float> Mista_1_5_13 = {0.0f, 0.75f, 0.4f, 12.0f / 19};
+// Integer part 3, no non-repeating part, period 7: 34/9.
+inline const std::vector<float> Pura_3_7 = {0.25f, 0.25f, 6.0f / 19};
+
+inline QWidget *controllo(QWidget *finestra, const char *nome)
+{
+    return finestra->findChild<QWidget *>(nome);
+}
+
+inline QLineEdit *casella(QWidget *finestra, const char *nome)
+{
+    return finestra->findChild<QLineEdit *>(nome);
+}
+
+// The text a control shows, whatever its kind.
+inline QString testo(QWidget *finestra, const char *nome)
+{
+    if (auto *l = finestra->findChild<QLabel *>(nome))
+        return l->text();
+    if (auto *e = finestra->findChild<QLineEdit *>(nome))
+        return e->text();
+    if (auto *b = finestra->findChild<QAbstractButton *>(nome))
+        return b->text();
+    return QStringLiteral("<missing %1>").arg(nome);
+}
