@@ -1,3 +1,5 @@
+#include "dialoghi.h"
+#include "sistema.h"
 #include "tavola.h"
 
 #include <QApplication>
@@ -5,7 +7,11 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    Tavola tavola;
+
+    DialoghiQt dialoghi;
+    AvviatoreQt avviatore;
+    UscitaQt uscita;
+    Tavola tavola(Servizi{dialoghi, avviatore, uscita});
     tavola.show();
     return app.exec();
 }

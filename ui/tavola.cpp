@@ -1,6 +1,8 @@
 #include "tavola.h"
 
+#include "archiviorecord.h"
 #include "decfraz.h"
+#include "dialoghi.h"
 #include "tastiera.h"
 #include "ui_tavola.h"
 
@@ -42,13 +44,21 @@ static void caricaRisorse()
     Q_INIT_RESOURCE(assets);
 }
 
-Tavola::Tavola(QWidget *parent) : Tavola(std::make_unique<CasualeOrologio>(), parent) {}
-
-Tavola::Tavola(std::unique_ptr<SorgenteCasuale> casuale, QWidget *parent)
-    : QMainWindow(parent), ui(std::make_unique<Ui::Tavola>()), casuale_(std::move(casuale))
+Tavola::Tavola(Servizi servizi, std::unique_ptr<SorgenteCasuale> casuale, QWidget *parent)
+    : QMainWindow(parent), servizi_(servizi), casuale_(std::move(casuale))
 {
     caricaRisorse();
     registraSostitutiCaratteri();
+    carica();
+}
+
+Tavola::~Tavola() = default;
+
+// Builds every control afresh from the form, as a window that is loaded,
+// and runs the start-up.
+void Tavola::carica()
+{
+    ui = std::make_unique<Ui::Tavola>();
     ui->setupUi(this);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -62,11 +72,39 @@ Tavola::Tavola(std::unique_ptr<SorgenteCasuale> casuale, QWidget *parent)
 
     impostaPuntatori();
     connect(ui->cmdNext, &QPushButton::clicked, this, &Tavola::cmdNext_Click);
+    connect(ui->cmdExit, &QPushButton::clicked, this, &Tavola::cmdExit_Click);
+    connect(ui->Next, &QAction::triggered, this, &Tavola::Next_Click);
+    connect(ui->HELP, &QAction::triggered, this, &Tavola::HELP_Click);
+    connect(ui->calc, &QAction::triggered, this, &Tavola::calc_Click);
     ui->txtAnswer->installEventFilter(this);
     ui->Text3->installEventFilter(this);
+
+    primaAttivazione_ = true;
+    Form_Load();
 }
 
-Tavola::~Tavola() = default;
+// Closes the window and takes its controls and its clock away. The handler
+// that asked for it may still be running inside one of them, so they are
+// detached now and deleted once it has returned.
+void Tavola::scarica()
+{
+    hide();
+    Timer1->stop();
+    QList<QObject *> vecchi = {Timer1, takeCentralWidget(), menuWidget()};
+    for (QAction *azione : findChildren<QAction *>(QString(), Qt::FindDirectChildrenOnly))
+        vecchi << azione;
+    for (QObject *vecchio : vecchi) {
+        vecchio->setParent(nullptr);
+        vecchio->deleteLater();
+    }
+    Timer1 = nullptr;
+}
+
+void Tavola::Form_Load()
+{
+    conteggi_.azzera();
+    PercorsoDati = GetSystemDir();
+}
 
 void Tavola::impostaPuntatori()
 {
@@ -87,6 +125,63 @@ void Tavola::showEvent(QShowEvent *evento)
 void Tavola::Form_Activate()
 {
     cmdNext_Click();
+}
+
+void Tavola::cmdExit_Click()
+{
+    if (servizi_.dialoghi.MsgBox("Vuoi veramente lasciarmi  ?", Stile::SiNoDomanda,
+                                 "Uscire dal programma") == Risposta::No)
+        return;
+    SalvaRecord();
+    terminato_ = true;
+    servizi_.uscita.termina();
+}
+
+void Tavola::SalvaRecord()
+{
+    try {
+        const ArchivioRecord archivio(PercorsoDati);
+        if (archivio.salvaSeBattuto(ui->lblScore->text(), ui->lblnome1->text()))
+            servizi_.dialoghi.MsgBox("Ok ho registrato il tuo record, C A M P I O N E\"");
+    } catch (const ErroreRecord &errore) {
+        servizi_.dialoghi.MsgBox(errore.messaggio, Stile::Avviso);
+    }
+}
+
+void Tavola::Next_Click()
+{
+    if (servizi_.dialoghi.MsgBox("INIZIAMO UNA NUOVA GARA  ?", Stile::SiNoDomanda,
+                                 "INIZIARE NUOVA GARA") == Risposta::No)
+        return;
+    scarica();
+    carica();
+    show();
+}
+
+void Tavola::HELP_Click()
+{
+    servizi_.dialoghi.MsgBox(ui->lblnome1->text() +
+                             " devi risolvere così: es 1,5(31) =  [1531-15]/990= 1516/990. Questo "
+                             "è il risultato, non semplificare. " +
+                             "Ciao ...e buon lavoro ");
+}
+
+void Tavola::calc_Click()
+{
+    for (const Calcolatrice &calcolatrice : calcolatriciNote()) {
+        const QString percorso = servizi_.avviatore.trova(calcolatrice.programma);
+        if (percorso.isEmpty())
+            continue;
+        if (!servizi_.avviatore.avviaStaccato(percorso, calcolatrice.argomenti))
+            servizi_.dialoghi.MsgBox(
+                QStringLiteral("Non riesco ad aprire la calcolatrice\n%1\n\nLa gara continua.")
+                    .arg(percorso),
+                Stile::Avviso);
+        return;
+    }
+    servizi_.dialoghi.MsgBox(
+        "Su questo computer non ho trovato una calcolatrice da aprire.\n\nLa gara continua.",
+        Stile::Avviso);
 }
 
 QString Tavola::decfraz(Valore &intero, Valore &aperiodo, double &periodo)

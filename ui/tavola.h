@@ -2,6 +2,7 @@
 
 #include "esercizio.h"
 #include "giudizio.h"
+#include "sistema.h"
 #include "valore.h"
 
 #include <QMainWindow>
@@ -21,9 +22,10 @@ class Tavola : public QMainWindow
     Q_OBJECT
 
 public:
-    explicit Tavola(QWidget *parent = nullptr);
-    // Tests hand in a scripted random source.
-    explicit Tavola(std::unique_ptr<SorgenteCasuale> casuale, QWidget *parent = nullptr);
+    // Tests hand in scripted dialogs and a scripted random source.
+    explicit Tavola(Servizi servizi,
+                    std::unique_ptr<SorgenteCasuale> casuale = std::make_unique<CasualeOrologio>(),
+                    QWidget *parent = nullptr);
     ~Tavola() override;
 
     // The fraction of a repeating decimal, never simplified; also leaves the
@@ -33,24 +35,39 @@ public:
     const std::string &numeratoreAtteso() const { return Numeratore; }
     const std::string &denominatoreAtteso() const { return Denominatore; }
 
+    // Whether leaving was confirmed: nothing more happens after that.
+    bool terminato() const { return terminato_; }
+
 public slots:
     void cmdNext_Click();
+    void cmdExit_Click();
+    void Next_Click();
+    void HELP_Click();
+    void calc_Click();
 
 protected:
     void showEvent(QShowEvent *evento) override;
     bool eventFilter(QObject *oggetto, QEvent *evento) override;
 
 private:
+    void carica();
+    void scarica();
+    void Form_Load();
     void Form_Activate();
+    void SalvaRecord();
     void txtAnswer_KeyPress(int KeyAscii);
     void Text3_KeyPress(int KeyAscii);
     void giudicaRisposta();
     void dipingiSfumatura(int parteIntera, int antiperiodo);
     void impostaPuntatori();
 
+    Servizi servizi_;
     std::unique_ptr<Ui::Tavola> ui;
     QTimer *Timer1 = nullptr;
     std::unique_ptr<SorgenteCasuale> casuale_;
+
+    // The data folder, ending in "/".
+    QString PercorsoDati;
 
     // The open exercise.
     int TipoPeriodico = 0;
@@ -65,6 +82,7 @@ private:
     // The race's right and wrong answers.
     Conteggi conteggi_;
 
-    // The first showing after the window is built makes the first exercise.
+    // The first showing after each load makes the first exercise.
     bool primaAttivazione_ = true;
+    bool terminato_ = false;
 };

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "esercizio.h"
+#include "finti.h"
+#include "sistema.h"
 
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QWidget>
 
 #include <vector>
@@ -48,3 +51,22 @@ inline QString testo(QWidget *finestra, const char *nome)
         return b->text();
     return QStringLiteral("<missing %1>").arg(nome);
 }
+
+// Everything a window under test needs around it: scripted dialogs, a
+// launcher and an ending that only record, and a data folder of its own,
+// never the tester's.
+struct Banco
+{
+    Banco()
+    {
+        qputenv("XDG_DATA_HOME", dati.path().toLocal8Bit());
+        cartella = dati.path() + QStringLiteral("/zeffirano/");
+    }
+    Servizi servizi() { return Servizi{dialoghi, avviatore, uscita}; }
+
+    QTemporaryDir dati;
+    QString cartella;
+    DialoghiFinti dialoghi;
+    AvviatoreFinto avviatore;
+    UscitaFinta uscita;
+};

@@ -28,12 +28,13 @@ private:
     // Types a whole answer: the numerator, Enter, the denominator, Enter.
     void rispondi(const QString &numeratore, const QString &denominatore);
 
+    Banco banco;
     Tavola *tavola = nullptr;
 };
 
 void TestRisposte::init()
 {
-    tavola = new Tavola(std::make_unique<SorgenteScriptata>(Pura_3_7));
+    tavola = new Tavola(banco.servizi(), std::make_unique<SorgenteScriptata>(Pura_3_7));
     tavola->show();
     QVERIFY(QTest::qWaitForWindowActive(tavola));
     QCOMPARE(QApplication::focusWidget(), controllo(tavola, "txtAnswer"));

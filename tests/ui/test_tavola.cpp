@@ -81,7 +81,8 @@ void TestTavola::controlli()
     QFETCH(bool, visibile);
 
     // Not shown, so the first exercise has not replaced the form's texts.
-    Tavola tavola;
+    Banco banco;
+    Tavola tavola(banco.servizi());
     const QByteArray nome = QTest::currentDataTag();
     QWidget *w = controllo(&tavola, nome.constData());
     QVERIFY2(w, nome.constData());
@@ -93,7 +94,8 @@ void TestTavola::controlli()
 
 void TestTavola::finestraEMenu()
 {
-    Tavola tavola;
+    Banco banco;
+    Tavola tavola(banco.servizi());
     QCOMPARE(tavola.centralWidget()->size(), QSize(669, 498));
     QCOMPARE(tavola.windowTitle(),
              QStringLiteral("Vidodozaz ave  v evavud uvidodidi  Un saluto agli alunni della "
@@ -130,7 +132,8 @@ void TestTavola::finestraEMenu()
 
 void TestTavola::ordineDiSovrapposizione()
 {
-    Tavola tavola;
+    Banco banco;
+    Tavola tavola(banco.servizi());
     // Bottom to top: the picture is the background, the windowed controls lie
     // above every label, and the fraction bar tops the labels.
     const QStringList attesi = {
@@ -154,7 +157,8 @@ void TestTavola::ordineDiSovrapposizione()
 
 void TestTavola::ordineDelFuoco()
 {
-    Tavola tavola;
+    Banco banco;
+    Tavola tavola(banco.servizi());
     tavola.show();
     QVERIFY(QTest::qWaitForWindowExposed(&tavola));
     controllo(&tavola, "cmdNext")->setEnabled(true);
@@ -176,7 +180,8 @@ void TestTavola::ordineDelFuoco()
 
 void TestTavola::primoEsercizioUnaVoltaSola()
 {
-    Tavola tavola(std::make_unique<SorgenteScriptata>(Pura_3_7));
+    Banco banco;
+    Tavola tavola(banco.servizi(), std::make_unique<SorgenteScriptata>(Pura_3_7));
     QCOMPARE(testo(&tavola, "lblNum1"), QStringLiteral("2"));
     tavola.show();
     QVERIFY(QTest::qWaitForWindowActive(&tavola));
@@ -220,7 +225,8 @@ void TestTavola::nuovoCalcolo()
     QFETCH(QString, frazione);
     QFETCH(int, barra);
 
-    Tavola tavola(std::make_unique<SorgenteScriptata>(estrazioni));
+    Banco banco;
+    Tavola tavola(banco.servizi(), std::make_unique<SorgenteScriptata>(estrazioni));
     tavola.show();
     QVERIFY(QTest::qWaitForWindowActive(&tavola));
     qobject_cast<QLineEdit *>(controllo(&tavola, "Text3"))->setText("99");
@@ -244,7 +250,8 @@ void TestTavola::nuovoCalcolo()
 
 void TestTavola::sfumaturaNeiMargini()
 {
-    Tavola tavola(std::make_unique<SorgenteScriptata>(Mista_1_5_13));
+    Banco banco;
+    Tavola tavola(banco.servizi(), std::make_unique<SorgenteScriptata>(Mista_1_5_13));
     tavola.show();
     QVERIFY(QTest::qWaitForWindowExposed(&tavola));
     auto *superficie = qobject_cast<Superficie *>(tavola.centralWidget());
@@ -265,7 +272,8 @@ void TestTavola::sfumaturaNeiMargini()
 
 void TestTavola::etichetteCheCrescono()
 {
-    Tavola tavola;
+    Banco banco;
+    Tavola tavola(banco.servizi());
     auto *punteggio = tavola.findChild<EtichettaAuto *>("lblScore");
     QVERIFY(punteggio);
     const QRect prima = punteggio->geometry();
@@ -284,7 +292,8 @@ void TestTavola::etichetteCheCrescono()
 
 void TestTavola::tastoAltN()
 {
-    Tavola tavola(std::make_unique<SorgenteScriptata>(Pura_3_7));
+    Banco banco;
+    Tavola tavola(banco.servizi(), std::make_unique<SorgenteScriptata>(Pura_3_7));
     tavola.show();
     QVERIFY(QTest::qWaitForWindowActive(&tavola));
     auto *risultato = qobject_cast<QLineEdit *>(controllo(&tavola, "risultato"));

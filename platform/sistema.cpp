@@ -1,0 +1,31 @@
+#include "sistema.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QStandardPaths>
+
+QString AvviatoreQt::trova(const QString &programma) const
+{
+    return QStandardPaths::findExecutable(programma);
+}
+
+bool AvviatoreQt::avviaStaccato(const QString &percorso, const QStringList &argomenti)
+{
+    return QProcess::startDetached(percorso, argomenti);
+}
+
+void UscitaQt::termina()
+{
+    QCoreApplication::exit(0);
+}
+
+const QList<Calcolatrice> &calcolatriciNote()
+{
+    // Only xcalc, an X toolkit program, can be asked to start iconified;
+    // the others open as a normal window.
+    static const QList<Calcolatrice> note = {
+        {"gnome-calculator", {}}, {"kcalc", {}},         {"mate-calc", {}},
+        {"galculator", {}},       {"qalculate-gtk", {}}, {"xcalc", {"-iconic"}},
+    };
+    return note;
+}
