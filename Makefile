@@ -7,7 +7,8 @@ DEBIAN_PACKAGES := \
 	cmake ninja-build g++ pkg-config \
 	qt6-base-dev qt6-base-dev-tools libgl-dev \
 	libgtest-dev \
-	fonts-liberation2 fonts-dejavu-core
+	fonts-liberation2 fonts-dejavu-core \
+	xvfb xauth xdotool
 
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo

@@ -87,3 +87,10 @@ public:
     int volte = 0;
     void termina() override { ++volte; }
 };
+
+class CampanelloFinto : public Campanello
+{
+public:
+    int volte = 0;
+    void suona() override { ++volte; }
+};

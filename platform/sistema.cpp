@@ -1,5 +1,6 @@
 #include "sistema.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QProcess>
 #include <QStandardPaths>
@@ -28,4 +29,9 @@ const QList<Calcolatrice> &calcolatriciNote()
         {"galculator", {}},       {"qalculate-gtk", {}}, {"xcalc", {"-iconic"}},
     };
     return note;
+}
+
+void CampanelloQt::suona()
+{
+    QApplication::beep();
 }

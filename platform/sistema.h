@@ -41,14 +41,6 @@ public:
     void termina() override;
 };
 
-// The services the window asks of the desktop.
-struct Servizi
-{
-    Dialoghi &dialoghi;
-    Avviatore &avviatore;
-    Uscita &uscita;
-};
-
 // The calculators the game knows how to open, in the order it looks for
 // them, each with what asks it to start minimised where it can.
 struct Calcolatrice
@@ -57,3 +49,26 @@ struct Calcolatrice
     QStringList argomenti;
 };
 const QList<Calcolatrice> &calcolatriciNote();
+
+// The desktop's short alert sound.
+class Campanello
+{
+public:
+    virtual ~Campanello() = default;
+    virtual void suona() = 0;
+};
+
+class CampanelloQt : public Campanello
+{
+public:
+    void suona() override;
+};
+
+// The services the window asks of the desktop.
+struct Servizi
+{
+    Dialoghi &dialoghi;
+    Avviatore &avviatore;
+    Uscita &uscita;
+    Campanello &campanello;
+};

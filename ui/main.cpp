@@ -11,7 +11,8 @@ int main(int argc, char *argv[])
     DialoghiQt dialoghi;
     AvviatoreQt avviatore;
     UscitaQt uscita;
-    Tavola tavola(Servizi{dialoghi, avviatore, uscita});
+    CampanelloQt campanello;
+    Tavola tavola(Servizi{dialoghi, avviatore, uscita, campanello});
     tavola.show();
     return app.exec();
 }

@@ -10,7 +10,9 @@
 #include <QFont>
 #include <QKeyEvent>
 #include <QLayout>
+#include <QLocale>
 #include <QPixmap>
+#include <QResizeEvent>
 #include <QShowEvent>
 #include <QTimer>
 
@@ -65,10 +67,13 @@ void Tavola::carica()
     for (auto *etichetta : findChildren<EtichettaAuto *>())
         etichetta->seguiTesto();
 
+    // Precise: a coarse timer may stretch each second by up to 5 %.
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
     Timer1->setInterval(1000);
     Timer1->setTimerType(Qt::PreciseTimer);
+    connect(Timer1, &QTimer::timeout, this, &Tavola::Timer1_Timer);
+    Timer1->start();
 
     impostaPuntatori();
     connect(ui->cmdNext, &QPushButton::clicked, this, &Tavola::cmdNext_Click);
@@ -100,10 +105,119 @@ void Tavola::scarica()
     Timer1 = nullptr;
 }
 
+// Runs before the window is shown: the name, the greeting, a fresh clock and
+// counters, and the record as the files hold it.
 void Tavola::Form_Load()
 {
+    Timer1->stop();
+    const QString nome = InputBox("Come ti chiami?");
+    MsgBox(" " + nome + " vediamo se sei un vero campione  ");
+    ui->lblnome1->setText(nome);
+    AvviaOrologio();
     conteggi_.azzera();
     PercorsoDati = GetSystemDir();
+    leggiRecord();
+    orologio.TempoRestante = static_cast<std::int16_t>(Vicino(orologio.Secondi + 900));
+    ui->lblconto->setText(QString::fromStdString(dueCifre(orologio.Ore) + ":" +
+                                                 dueCifre(orologio.Minuti) + ":" +
+                                                 dueCifre(orologio.Secondi)));
+}
+
+// Both record files, created empty when missing, shown as they are. A file
+// that cannot be had is reported, no record is shown and the race goes on.
+void Tavola::leggiRecord()
+{
+    const ArchivioRecord archivio(PercorsoDati);
+    try {
+        archivio.creaSeMancano();
+        const QString punti = Leggifiletxt(archivio.percorsoPunteggio());
+        const QString nome = Leggifiletxt(archivio.percorsoNome());
+        ui->lblpunti->setText(punti);
+        ui->lblnome->setText(nome);
+    } catch (const ErroreRecord &errore) {
+        ui->lblpunti->setText(QString());
+        ui->lblnome->setText(QString());
+        MsgBox(errore.messaggio, Stile::Avviso);
+    }
+}
+
+void Tavola::AvviaOrologio()
+{
+    Timer1->start();
+    orologio.azzera();
+    ui->lblconto->setText(QString::fromStdString(orologio.testo()));
+}
+
+void Tavola::Timer1_Timer()
+{
+    const bool aZero = ui->lblconto->text() == "00:00:00";
+    // Time may run out while one of the game's boxes is open; the question
+    // waits for the first tick after it closes.
+    if (boxAperte_ > 0 && (aZero || orologio.TempoRestante <= 0))
+        return;
+
+    if (aZero) {
+        cmdExit_Click();
+        if (terminato_)
+            return;
+    }
+    if (orologio.TempoRestante <= 0) {
+        MsgBox("Tempo scaduto");
+        cmdExit_Click();
+        if (terminato_)
+            return;
+        Timer1->stop();
+        servizi_.campanello.suona();
+        return;
+    }
+    orologio.unSecondoInMeno();
+    ui->lblconto->setText(QString::fromStdString(orologio.testo()));
+}
+
+int Tavola::MsgBox(const QString &testo, int stile, const QString &titolo)
+{
+    ++boxAperte_;
+    const int risposta = servizi_.dialoghi.MsgBox(testo, stile, titolo);
+    --boxAperte_;
+    return risposta;
+}
+
+QString Tavola::InputBox(const QString &domanda)
+{
+    ++boxAperte_;
+    const QString testo = servizi_.dialoghi.InputBox(domanda);
+    --boxAperte_;
+    return testo;
+}
+
+void Tavola::resizeEvent(QResizeEvent *evento)
+{
+    QMainWindow::resizeEvent(evento);
+    Form_Resize();
+}
+
+void Tavola::changeEvent(QEvent *evento)
+{
+    QMainWindow::changeEvent(evento);
+    if (evento->type() == QEvent::WindowStateChange)
+        Form_Resize();
+}
+
+void Tavola::Form_Resize()
+{
+    if (windowState() & Qt::WindowMinimized)
+        MostraTempo();
+    else
+        setWindowTitle("Zeffirano");
+}
+
+// Minimised, the task bar shows the time of day that the seconds left make
+// when read as days: always midnight.
+void Tavola::MostraTempo()
+{
+    const QLocale locale = QLocale::system();
+    setWindowTitle(QString::fromStdString(oraMedia(
+        orologio.TempoRestante, locale.amText().toStdString(), locale.pmText().toStdString())));
 }
 
 void Tavola::impostaPuntatori()
@@ -116,6 +230,7 @@ void Tavola::impostaPuntatori()
 void Tavola::showEvent(QShowEvent *evento)
 {
     QMainWindow::showEvent(evento);
+    Form_Resize();
     if (primaAttivazione_ && !evento->spontaneous()) {
         primaAttivazione_ = false;
         Form_Activate();
@@ -129,8 +244,8 @@ void Tavola::Form_Activate()
 
 void Tavola::cmdExit_Click()
 {
-    if (servizi_.dialoghi.MsgBox("Vuoi veramente lasciarmi  ?", Stile::SiNoDomanda,
-                                 "Uscire dal programma") == Risposta::No)
+    if (MsgBox("Vuoi veramente lasciarmi  ?", Stile::SiNoDomanda, "Uscire dal programma") ==
+        Risposta::No)
         return;
     SalvaRecord();
     terminato_ = true;
@@ -142,16 +257,16 @@ void Tavola::SalvaRecord()
     try {
         const ArchivioRecord archivio(PercorsoDati);
         if (archivio.salvaSeBattuto(ui->lblScore->text(), ui->lblnome1->text()))
-            servizi_.dialoghi.MsgBox("Ok ho registrato il tuo record, C A M P I O N E\"");
+            MsgBox("Ok ho registrato il tuo record, C A M P I O N E\"");
     } catch (const ErroreRecord &errore) {
-        servizi_.dialoghi.MsgBox(errore.messaggio, Stile::Avviso);
+        MsgBox(errore.messaggio, Stile::Avviso);
     }
 }
 
 void Tavola::Next_Click()
 {
-    if (servizi_.dialoghi.MsgBox("INIZIAMO UNA NUOVA GARA  ?", Stile::SiNoDomanda,
-                                 "INIZIARE NUOVA GARA") == Risposta::No)
+    if (MsgBox("INIZIAMO UNA NUOVA GARA  ?", Stile::SiNoDomanda, "INIZIARE NUOVA GARA") ==
+        Risposta::No)
         return;
     scarica();
     carica();
@@ -160,10 +275,10 @@ void Tavola::Next_Click()
 
 void Tavola::HELP_Click()
 {
-    servizi_.dialoghi.MsgBox(ui->lblnome1->text() +
-                             " devi risolvere così: es 1,5(31) =  [1531-15]/990= 1516/990. Questo "
-                             "è il risultato, non semplificare. " +
-                             "Ciao ...e buon lavoro ");
+    MsgBox(ui->lblnome1->text() +
+           " devi risolvere così: es 1,5(31) =  [1531-15]/990= 1516/990. Questo "
+           "è il risultato, non semplificare. " +
+           "Ciao ...e buon lavoro ");
 }
 
 void Tavola::calc_Click()
@@ -173,15 +288,13 @@ void Tavola::calc_Click()
         if (percorso.isEmpty())
             continue;
         if (!servizi_.avviatore.avviaStaccato(percorso, calcolatrice.argomenti))
-            servizi_.dialoghi.MsgBox(
-                QStringLiteral("Non riesco ad aprire la calcolatrice\n%1\n\nLa gara continua.")
-                    .arg(percorso),
-                Stile::Avviso);
+            MsgBox(QStringLiteral("Non riesco ad aprire la calcolatrice\n%1\n\nLa gara continua.")
+                       .arg(percorso),
+                   Stile::Avviso);
         return;
     }
-    servizi_.dialoghi.MsgBox(
-        "Su questo computer non ho trovato una calcolatrice da aprire.\n\nLa gara continua.",
-        Stile::Avviso);
+    MsgBox("Su questo computer non ho trovato una calcolatrice da aprire.\n\nLa gara continua.",
+           Stile::Avviso);
 }
 
 QString Tavola::decfraz(Valore &intero, Valore &aperiodo, double &periodo)

@@ -2,6 +2,7 @@
 
 #include "esercizio.h"
 #include "giudizio.h"
+#include "orologio.h"
 #include "sistema.h"
 #include "valore.h"
 
@@ -37,6 +38,7 @@ public:
 
     // Whether leaving was confirmed: nothing more happens after that.
     bool terminato() const { return terminato_; }
+    int tempoRestante() const { return orologio.TempoRestante; }
 
 public slots:
     void cmdNext_Click();
@@ -44,22 +46,34 @@ public slots:
     void Next_Click();
     void HELP_Click();
     void calc_Click();
+    void Timer1_Timer();
 
 protected:
     void showEvent(QShowEvent *evento) override;
     bool eventFilter(QObject *oggetto, QEvent *evento) override;
+    void resizeEvent(QResizeEvent *evento) override;
+    void changeEvent(QEvent *evento) override;
 
 private:
     void carica();
     void scarica();
     void Form_Load();
     void Form_Activate();
+    void Form_Resize();
+    void MostraTempo();
+    void AvviaOrologio();
+    void leggiRecord();
     void SalvaRecord();
     void txtAnswer_KeyPress(int KeyAscii);
     void Text3_KeyPress(int KeyAscii);
     void giudicaRisposta();
     void dipingiSfumatura(int parteIntera, int antiperiodo);
     void impostaPuntatori();
+
+    // The game's boxes, counted while they are open so that the clock never
+    // opens one over another.
+    int MsgBox(const QString &testo, int stile = 0, const QString &titolo = QString());
+    QString InputBox(const QString &domanda);
 
     Servizi servizi_;
     std::unique_ptr<Ui::Tavola> ui;
@@ -81,6 +95,10 @@ private:
 
     // The race's right and wrong answers.
     Conteggi conteggi_;
+
+    // Hours, minutes, seconds on show and the seconds left.
+    Orologio orologio;
+    int boxAperte_ = 0;
 
     // The first showing after each load makes the first exercise.
     bool primaAttivazione_ = true;

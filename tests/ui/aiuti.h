@@ -62,11 +62,12 @@ struct Banco
         qputenv("XDG_DATA_HOME", dati.path().toLocal8Bit());
         cartella = dati.path() + QStringLiteral("/zeffirano/");
     }
-    Servizi servizi() { return Servizi{dialoghi, avviatore, uscita}; }
+    Servizi servizi() { return Servizi{dialoghi, avviatore, uscita, campanello}; }
 
     QTemporaryDir dati;
     QString cartella;
     DialoghiFinti dialoghi;
     AvviatoreFinto avviatore;
     UscitaFinta uscita;
+    CampanelloFinto campanello;
 };

@@ -132,13 +132,14 @@ void TestComandi::uscireSiSenzaRecord()
 
     QCOMPARE(banco->dialoghi.testiMostrati(), QStringList({DomandaUscita}));
     QCOMPARE(contenuto(banco->cartella + "tomvaldrisken.txt"), QByteArray("1\r\n"));
-    QVERIFY(!QFileInfo::exists(banco->cartella + "tomvaldrisken1.txt"));
+    QCOMPARE(contenuto(banco->cartella + "tomvaldrisken1.txt"), QByteArray());
     QCOMPARE(banco->uscita.volte, 1);
 }
 
 void TestComandi::uscireSiMaIlFileNonSiScrive()
 {
-    QDir().mkpath(banco->cartella + "tomvaldrisken1.txt");
+    QVERIFY(QFile::remove(banco->cartella + "tomvaldrisken1.txt"));
+    QVERIFY(QDir().mkpath(banco->cartella + "tomvaldrisken1.txt"));
     rispostaGiusta();
     banco->dialoghi.risposte = {Risposta::Si};
     tavola->cmdExit_Click();
@@ -147,7 +148,7 @@ void TestComandi::uscireSiMaIlFileNonSiScrive()
     const FinestraMostrata &avviso = banco->dialoghi.mostrate.last();
     QVERIFY2(avviso.testo.contains("tomvaldrisken1.txt"), qPrintable(avviso.testo));
     QVERIFY2(avviso.testo.contains("rimasto com'era"), qPrintable(avviso.testo));
-    QVERIFY(!QFileInfo::exists(banco->cartella + "tomvaldrisken.txt"));
+    QCOMPARE(contenuto(banco->cartella + "tomvaldrisken.txt"), QByteArray());
     // The pupil confirmed leaving: the game still ends.
     QCOMPARE(banco->uscita.volte, 1);
 }
