@@ -3,6 +3,9 @@
 #include "archiviorecord.h"
 #include "decfraz.h"
 #include "dialoghi.h"
+#include "localita.h"
+#include "numerofrazione.h"
+#include "record.h"
 #include "tastiera.h"
 #include "ui_tavola.h"
 
@@ -78,6 +81,7 @@ void Tavola::carica()
     impostaPuntatori();
     connect(ui->cmdNext, &QPushButton::clicked, this, &Tavola::cmdNext_Click);
     connect(ui->cmdExit, &QPushButton::clicked, this, &Tavola::cmdExit_Click);
+    connect(ui->Command1, &QPushButton::clicked, this, &Tavola::Command1_Click);
     connect(ui->Next, &QAction::triggered, this, &Tavola::Next_Click);
     connect(ui->HELP, &QAction::triggered, this, &Tavola::HELP_Click);
     connect(ui->calc, &QAction::triggered, this, &Tavola::calc_Click);
@@ -328,6 +332,15 @@ void Tavola::cmdNext_Click()
     ui->cmdNext->setEnabled(false);
     dipingiSfumatura(esercizio.ParteIntera, esercizio.Antiperiodo);
     ui->txtAnswer->setFocus();
+}
+
+// The integer part as a whole number plus a reduced fraction, into the
+// hidden lblNum2; since it is a whole number, it comes back as it is.
+void Tavola::Command1_Click()
+{
+    const double Valoredoppio = ui->lblNum1->text().toDouble();
+    const std::string testo = Numeroafrazione(Valoredoppio, 0, SeparatoreDecimali());
+    ui->lblNum2->setText(QString::fromStdString(daWindows1252(testo)));
 }
 
 void Tavola::dipingiSfumatura(int parteIntera, int antiperiodo)

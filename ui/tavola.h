@@ -47,6 +47,7 @@ public slots:
     void HELP_Click();
     void calc_Click();
     void Timer1_Timer();
+    void Command1_Click();
 
 protected:
     void showEvent(QShowEvent *evento) override;

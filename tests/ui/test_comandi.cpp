@@ -43,6 +43,7 @@ private slots:
     void calcolatrice_data();
     void calcolatrice();
     void calcolatriceCheNonParte();
+    void conversione();
 
 private:
     void rispostaGiusta();
@@ -261,6 +262,26 @@ void TestComandi::calcolatriceCheNonParte()
     QVERIFY(banco->dialoghi.mostrate.last().testo.contains("/usr/bin/kcalc"));
     QCOMPARE(banco->uscita.volte, 0);
     QVERIFY(tavola->isVisible());
+}
+
+void TestComandi::conversione()
+{
+    rispostaGiusta();
+    const QStringList prima = {testo(tavola, "lblScore"), testo(tavola, "lblScore1"),
+                               testo(tavola, "lblScore2"), testo(tavola, "lblMessage")};
+    auto *pulsante = qobject_cast<QAbstractButton *>(controllo(tavola, "Command1"));
+    for (int volta = 0; volta < 2; ++volta) {
+        pulsante->setFocus();
+        QTest::keyClick(pulsante, Qt::Key_Space);
+        QCOMPARE(testo(tavola, "lblNum2"), QStringLiteral("3"));
+    }
+    QVERIFY(!controllo(tavola, "lblNum2")->isVisible());
+    QCOMPARE(QStringList({testo(tavola, "lblScore"), testo(tavola, "lblScore1"),
+                          testo(tavola, "lblScore2"), testo(tavola, "lblMessage")}),
+             prima);
+    // A new exercise leaves it as it was.
+    tavola->cmdNext_Click();
+    QCOMPARE(testo(tavola, "lblNum2"), QStringLiteral("3"));
 }
 
 QTEST_MAIN(TestComandi)
