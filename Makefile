@@ -8,7 +8,8 @@ DEBIAN_PACKAGES := \
 	qt6-base-dev qt6-base-dev-tools libgl-dev \
 	libgtest-dev \
 	fonts-liberation2 fonts-dejavu-core \
-	xvfb xauth xdotool
+	xvfb xauth xdotool \
+	clang-14 libclang-rt-14-dev
 
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
@@ -44,3 +45,6 @@ test: build
 
 clean:
 	rm -rf $(BUILD_DIR)
+
+# Further targets (sanitizers, fuzzing, benchmarks) live beside this file.
+include $(wildcard mk/*.mk)
