@@ -9,7 +9,8 @@ DEBIAN_PACKAGES := \
 	libgtest-dev \
 	fonts-liberation2 fonts-dejavu-core \
 	xvfb xauth xdotool \
-	clang-14 libclang-rt-14-dev
+	clang-14 libclang-rt-14-dev \
+	qt6-translations-l10n desktop-file-utils appstream dpkg-dev
 
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo

@@ -44,3 +44,10 @@ for name in sorriso divieto cursore-mano cursore-saluto cursore-corona; do
     transparent "$name.svg" "$name.png"    32
     transparent "$name.svg" "$name@2x.png" 64
 done
+
+# The desktop's icon theme, at the sizes menus and docks ask for; the SVG
+# itself is installed as the scalable one.
+for s in 16 22 24 32 48 64 128 256; do
+    mkdir -p "hicolor/${s}x${s}"
+    opaque icona.svg "hicolor/${s}x${s}/it.zeffirano.Zeffirano.png" "$s" "$s"
+done

@@ -3,10 +3,18 @@
 #include "tavola.h"
 
 #include <QApplication>
+#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+
+    // Qt's own words (Sì, No, Annulla) in Italian like the rest of the game,
+    // whatever the system language; numbers and times still follow the
+    // user's locale.
+    QTranslator traduzioneQt;
+    if (traduzioneQt.load(QStringLiteral(":/traduzioni/qtbase_it.qm")))
+        QApplication::installTranslator(&traduzioneQt);
 
     DialoghiQt dialoghi;
     AvviatoreQt avviatore;

@@ -1,5 +1,6 @@
 #include "tavola.h"
 
+#include "accessibilita.h"
 #include "archiviorecord.h"
 #include "decfraz.h"
 #include "dialoghi.h"
@@ -11,6 +12,7 @@
 
 #include <QCursor>
 #include <QFont>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QLocale>
@@ -35,9 +37,11 @@ void registraSostitutiCaratteri()
     QFont::insertSubstitutions("Times New Roman", {"Liberation Serif", "DejaVu Serif"});
 }
 
-QCursor puntatore(const QString &figura, int x, int y)
+// A picture at the screen's pixel density: QIcon picks the @2x drawing on
+// a high-density screen, so nothing is a blurred enlargement.
+QPixmap figura(const QString &nome, QSize lato, qreal densita)
 {
-    return QCursor(QPixmap(figura), x, y);
+    return QIcon(nome).pixmap(lato, densita);
 }
 
 } // namespace
@@ -54,6 +58,7 @@ Tavola::Tavola(Servizi servizi, std::unique_ptr<SorgenteCasuale> casuale, QWidge
 {
     caricaRisorse();
     registraSostitutiCaratteri();
+    registraEtichetteAccessibili();
     carica();
 }
 
@@ -78,7 +83,7 @@ void Tavola::carica()
     connect(Timer1, &QTimer::timeout, this, &Tavola::Timer1_Timer);
     Timer1->start();
 
-    impostaPuntatori();
+    impostaFigure();
     connect(ui->cmdNext, &QPushButton::clicked, this, &Tavola::cmdNext_Click);
     connect(ui->cmdExit, &QPushButton::clicked, this, &Tavola::cmdExit_Click);
     connect(ui->Command1, &QPushButton::clicked, this, &Tavola::Command1_Click);
@@ -224,11 +229,15 @@ void Tavola::MostraTempo()
         orologio.TempoRestante, locale.amText().toStdString(), locale.pmText().toStdString())));
 }
 
-void Tavola::impostaPuntatori()
+void Tavola::impostaFigure()
 {
-    ui->centralwidget->setCursor(puntatore(":/cursore-mano.png", 11, 1));
-    ui->cmdExit->setCursor(puntatore(":/cursore-saluto.png", 8, 6));
-    ui->lblnome->setCursor(puntatore(":/cursore-corona.png", 3, 7));
+    const qreal densita = devicePixelRatioF();
+    ui->Image1->setPixmap(figura(":/sfondo.png", ui->Image1->size(), densita));
+    // Hot spots in the pointers' own 32 x 32 grid.
+    const QSize puntatore(32, 32);
+    ui->centralwidget->setCursor(QCursor(figura(":/cursore-mano.png", puntatore, densita), 11, 1));
+    ui->cmdExit->setCursor(QCursor(figura(":/cursore-saluto.png", puntatore, densita), 8, 6));
+    ui->lblnome->setCursor(QCursor(figura(":/cursore-corona.png", puntatore, densita), 3, 7));
 }
 
 void Tavola::showEvent(QShowEvent *evento)

@@ -69,7 +69,7 @@ private:
     void Text3_KeyPress(int KeyAscii);
     void giudicaRisposta();
     void dipingiSfumatura(int parteIntera, int antiperiodo);
-    void impostaPuntatori();
+    void impostaFigure();
 
     // The game's boxes, counted while they are open so that the clock never
     // opens one over another.
