@@ -16,7 +16,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps configure build run test package clean
 
 all: build
 
@@ -44,8 +44,15 @@ run: build
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
 
+# A Debian package for the school's machines: apt install ./build-package/zeffirano_*.deb
+package: deps
+	cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+	cmake --build build-package
+	cd build-package && cpack -G DEB
+	@ls build-package/zeffirano_*.deb
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) build-package
 
 # Further targets (sanitizers, fuzzing, benchmarks) live beside this file.
 include $(wildcard mk/*.mk)
