@@ -21,6 +21,8 @@ private slots:
     void controlli_data();
     void controlli();
     void finestraEMenu();
+    void caratteriEColori_data();
+    void caratteriEColori();
     void ordineDiSovrapposizione();
     void ordineDelFuoco();
     void primoEsercizioUnaVoltaSola();
@@ -134,6 +136,60 @@ void TestTavola::finestraEMenu()
     QCOMPARE(ciao->actions().first()->objectName(), QStringLiteral("Tmer"));
     QCOMPARE(tavola.findChild<QMenu *>("istituto")->actions().first()->objectName(),
              QStringLiteral("Sorvalle"));
+}
+
+void TestTavola::caratteriEColori_data()
+{
+    QTest::addColumn<QString>("famiglia");
+    QTest::addColumn<double>("punti");
+    QTest::addColumn<bool>("grassetto");
+    QTest::addColumn<bool>("corsivo");
+    QTest::addColumn<QColor>("colore");
+    // The free face that stands in on Linux.
+    QTest::addColumn<QString>("sostituto");
+
+    QTest::newRow("Label2") << "MS Sans Serif" << 12.0 << true << false << QColor(255, 0, 0)
+                            << "Liberation Sans";
+    QTest::newRow("lblNum1") << "Arial" << 48.0 << true << false << QColor(255, 0, 0)
+                             << "Liberation Sans";
+    QTest::newRow("txtAnswer") << "Arial" << 48.0 << true << false << QColor(0, 0, 255)
+                               << "Liberation Sans";
+    QTest::newRow("lblMessage") << "MS Sans Serif" << 24.0 << true << true << QColor(255, 0, 0)
+                                << "Liberation Sans";
+    QTest::newRow("Label11") << "MS Sans Serif" << 9.75 << true << false << QColor(255, 255, 0)
+                             << "Liberation Sans";
+    QTest::newRow("lblconto") << "Arial Black" << 12.0 << true << false << QColor(255, 255, 0)
+                              << "DejaVu Sans";
+    QTest::newRow("Label6") << "MS Sans Serif" << 18.0 << false << false << QColor(128, 255, 128)
+                            << "Liberation Sans";
+    QTest::newRow("lblScore") << "Times New Roman" << 36.0 << true << false << QColor(128, 255, 128)
+                              << "Liberation Serif";
+    QTest::newRow("Label14") << "MS Sans Serif" << 13.5 << false << false << QColor(0, 128, 0)
+                             << "Liberation Sans";
+    QTest::newRow("cmdNext") << "MS Sans Serif" << 8.25 << true << false << QColor()
+                             << "Liberation Sans";
+}
+
+void TestTavola::caratteriEColori()
+{
+    QFETCH(QString, famiglia);
+    QFETCH(double, punti);
+    QFETCH(bool, grassetto);
+    QFETCH(bool, corsivo);
+    QFETCH(QColor, colore);
+    QFETCH(QString, sostituto);
+
+    Banco banco;
+    Tavola tavola(banco.servizi());
+    QWidget *w = controllo(&tavola, QTest::currentDataTag());
+    w->ensurePolished();
+    QCOMPARE(w->font().family(), famiglia);
+    QCOMPARE(w->font().pointSizeF(), punti);
+    QCOMPARE(w->font().bold(), grassetto);
+    QCOMPARE(w->font().italic(), corsivo);
+    QCOMPARE(QFontInfo(w->font()).family(), sostituto);
+    if (colore.isValid())
+        QCOMPARE(w->palette().color(w->foregroundRole()), colore);
 }
 
 void TestTavola::ordineDiSovrapposizione()
