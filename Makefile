@@ -8,7 +8,7 @@ DEBIAN_PACKAGES := \
 	qt6-base-dev qt6-base-dev-tools libgl-dev \
 	libgtest-dev \
 	fonts-liberation2 fonts-dejavu-core \
-	xvfb xauth xdotool \
+	xvfb xauth xdotool libxcb1-dev \
 	clang-14 libclang-rt-14-dev \
 	qt6-translations-l10n desktop-file-utils appstream dpkg-dev
 

@@ -231,6 +231,8 @@ void Tavola::MostraTempo()
 
 void Tavola::impostaFigure()
 {
+    // The background is set here only, once, at the screen's density: the
+    // form leaves Image1 empty so the picture is not decoded twice.
     const qreal densita = devicePixelRatioF();
     ui->Image1->setPixmap(figura(":/sfondo.png", ui->Image1->size(), densita));
     // Hot spots in the pointers' own 32 x 32 grid.
