@@ -13,7 +13,8 @@ std::string testoIntero(double n)
     if (!interoRappresentabile(n))
         throw ErroreConversione("not a whole number the fraction rule can write");
     char buf[32];
-    std::snprintf(buf, sizeof buf, "%.0f", n);
+    // -0 is the whole number 0, and is written without a sign.
+    std::snprintf(buf, sizeof buf, "%.0f", n == 0 ? 0.0 : n);
     return buf;
 }
 

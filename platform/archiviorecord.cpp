@@ -2,14 +2,17 @@
 
 #include "record.h"
 
+#include <QDateTime>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
-#include <QSaveFile>
 #include <QStandardPaths>
+#include <QThread>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -20,6 +23,10 @@ namespace {
 const QString FilePunteggio = QStringLiteral("tomvaldrisken.txt");
 const QString FileNome = QStringLiteral("tomvaldrisken1.txt");
 const QString FileLucchetto = QStringLiteral("tomvaldrisken.lock");
+// A save in progress: each file's new content beside it, and the journal
+// whose arrival makes the save count.
+const QString FileGiornale = QStringLiteral("tomvaldrisken.giornale");
+const QString Nuovo = QStringLiteral(".nuovo");
 
 QString motivoDaErrno(int codice)
 {
@@ -86,6 +93,20 @@ ErroreRecord erroreScrittura(const QString &percorso, const QString &motivo)
                 .arg(QDir::toNativeSeparators(percorso), motivo)};
 }
 
+ErroreRecord erroreCompletamento(const QString &percorso, const QString &motivo)
+{
+    return {QStringLiteral("Il record nuovo è pronto ma non è ancora al suo posto in\n%1\n"
+                           "perché %2.\n\nLa prossima partita proverà a completarlo.")
+                .arg(QDir::toNativeSeparators(percorso), motivo)};
+}
+
+QString motivoLucchetto(QLockFile::LockError errore)
+{
+    return errore == QLockFile::LockFailedError
+               ? QStringLiteral("un'altra partita lo sta registrando proprio ora")
+               : QStringLiteral("non si è potuto bloccare il file");
+}
+
 // The raw bytes of a record file. Opened without blocking, and checked on
 // the open descriptor itself, so a pipe or a device swapped in at the last
 // moment is refused rather than read.
@@ -142,11 +163,44 @@ QByteArray byteRecord(const QString &testo)
     return QByteArray::fromStdString(rigaRecord(testo.toStdString()));
 }
 
-// Writes the whole text into a QSaveFile's temporary file, not yet committed.
-void preparaFile(QSaveFile &file, const QByteArray &contenuto)
+// Where a record file's bytes really go: a record file that is a link keeps
+// its link, and the file it points to gets the new content.
+QString destinazione(const QString &percorso)
 {
-    if (!file.open(QIODevice::WriteOnly) || file.write(contenuto) != contenuto.size())
-        throw erroreScrittura(file.fileName(), motivoDaFile(file));
+    const QFileInfo info(percorso);
+    const QString reale = info.isSymLink() ? info.canonicalFilePath() : QString();
+    return reale.isEmpty() ? percorso : reale;
+}
+
+// Writes the whole content into a file of its own, on the disk before it
+// returns. Any file of that name is the leftover of a save that never
+// counted; it goes, so a link put there is never written through.
+void scriviTutto(const QString &percorso, const QByteArray &contenuto,
+                 const QString &perIlMessaggio)
+{
+    QFile::remove(percorso);
+    QFile file(percorso);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly) ||
+        file.write(contenuto) != contenuto.size() || !file.flush() || ::fsync(file.handle()) != 0)
+        throw erroreScrittura(perIlMessaggio, motivoDaFile(file));
+}
+
+// Puts a file in the place of another in one step, as QFile::rename will not.
+bool sostituisci(const QString &da, const QString &a)
+{
+    return std::rename(QFile::encodeName(da).constData(), QFile::encodeName(a).constData()) == 0;
+}
+
+// A lock file that is empty, a fifth of a second old and held by no process
+// is what a game killed while taking the lock leaves: QLockFile creates it,
+// locks it at once and writes its owner a moment later, and would wait half
+// a minute before calling an empty one stale. The age keeps clear of a game
+// caught between creating and locking.
+bool lucchettoAbbandonato(const QString &percorso)
+{
+    const QFileInfo info(percorso);
+    return info.isFile() && info.size() == 0 &&
+           info.lastModified().msecsTo(QDateTime::currentDateTime()) > 200;
 }
 
 } // namespace
@@ -178,6 +232,11 @@ QString ArchivioRecord::percorsoNome() const
     return QDir(cartella_).filePath(FileNome);
 }
 
+QString ArchivioRecord::percorsoGiornale() const
+{
+    return QDir(cartella_).filePath(FileGiornale);
+}
+
 void ArchivioRecord::creaSeMancano() const
 {
     for (const QString &percorso : {percorsoPunteggio(), percorsoNome()}) {
@@ -195,22 +254,84 @@ void ArchivioRecord::creaSeMancano() const
     }
 }
 
+std::unique_ptr<QLockFile> ArchivioRecord::prendiLucchetto(int attesaMassimaMs,
+                                                           QLockFile::LockError &errore) const
+{
+    const QString percorso = QDir(cartella_).filePath(FileLucchetto);
+    auto lucchetto = std::make_unique<QLockFile>(percorso);
+    const QDeadlineTimer scadenza(attesaMassimaMs);
+    int pausaMs = 1;
+    while (!lucchetto->tryLock(0)) {
+        errore = lucchetto->error();
+        if (errore != QLockFile::LockFailedError)
+            return nullptr;
+        // A folder or a link where the lock goes is no game's lock, and no
+        // game can ever take it.
+        const QFileInfo info(percorso);
+        if (info.isSymLink() || (info.exists() && !info.isFile())) {
+            errore = QLockFile::PermissionError;
+            return nullptr;
+        }
+        // Only a lock file no process holds is removed.
+        if (lucchettoAbbandonato(percorso) && lucchetto->removeStaleLockFile())
+            continue;
+        if (scadenza.hasExpired())
+            return nullptr;
+        QThread::msleep(std::min<qint64>(pausaMs, scadenza.remainingTime()));
+        pausaMs = std::min(pausaMs * 2, 50);
+    }
+    return lucchetto;
+}
+
+void ArchivioRecord::completaSalvataggio(FabbricaErrore errore) const
+{
+    const QStringList finali = {destinazione(percorsoPunteggio()), destinazione(percorsoNome())};
+    if (QFileInfo(percorsoGiornale()).isFile()) {
+        // The save counted: move what is still waiting. Only these two
+        // names are ever moved, whatever the journal says.
+        for (const QString &finale : finali) {
+            if (!QFileInfo::exists(finale + Nuovo) || sostituisci(finale + Nuovo, finale))
+                continue;
+            const int codice = errno;
+            throw errore(finale, QStringLiteral("un salvataggio interrotto non si è potuto "
+                                                "completare: %1")
+                                     .arg(motivoDaErrno(codice)));
+        }
+        if (!QFile::remove(percorsoGiornale()))
+            throw errore(percorsoGiornale(),
+                         QStringLiteral("non si è potuto togliere il giornale"));
+    }
+    // Whatever is left belongs to a save that never counted.
+    for (const QString &finale : finali)
+        QFile::remove(finale + Nuovo);
+    QFile::remove(percorsoGiornale() + Nuovo);
+}
+
+std::unique_ptr<QLockFile> ArchivioRecord::blocca(int attesaMassimaMs) const
+{
+    QLockFile::LockError errore = QLockFile::NoError;
+    auto lucchetto = prendiLucchetto(attesaMassimaMs, errore);
+    if (!lucchetto) {
+        if (errore == QLockFile::LockFailedError)
+            throw erroreLettura(percorsoPunteggio(), motivoLucchetto(errore));
+        return nullptr;
+    }
+    completaSalvataggio(erroreLettura);
+    return lucchetto;
+}
+
 bool ArchivioRecord::salvaSeBattuto(const QString &punteggio, const QString &nome,
                                     int attesaMassimaMs) const
 {
-    QLockFile lucchetto(QDir(cartella_).filePath(FileLucchetto));
-    if (!lucchetto.tryLock(attesaMassimaMs)) {
-        const QString motivo =
-            lucchetto.error() == QLockFile::LockFailedError
-                ? QStringLiteral("un'altra partita lo sta registrando proprio ora")
-                : QStringLiteral("non si è potuto bloccare il file");
-        throw erroreScrittura(percorsoPunteggio(), motivo);
-    }
+    QLockFile::LockError errore = QLockFile::NoError;
+    const auto lucchetto = prendiLucchetto(attesaMassimaMs, errore);
+    if (!lucchetto)
+        throw erroreScrittura(percorsoPunteggio(), motivoLucchetto(errore));
+    completaSalvataggio(erroreScrittura);
 
     // The record as it stands now, which another game may have raised.
-    const bool cera = QFileInfo::exists(percorsoPunteggio());
     QByteArray vecchio;
-    if (cera) {
+    if (QFileInfo::exists(percorsoPunteggio())) {
         try {
             vecchio = leggiByte(percorsoPunteggio());
         } catch (const ErroreRecord &) {
@@ -222,25 +343,28 @@ bool ArchivioRecord::salvaSeBattuto(const QString &punteggio, const QString &nom
                          punteggio.toStdString()))
         return false;
 
-    QSaveFile filePunteggio(percorsoPunteggio());
-    QSaveFile fileNome(percorsoNome());
-    preparaFile(filePunteggio, byteRecord(punteggio));
-    preparaFile(fileNome, byteRecord(nome));
-
-    if (!filePunteggio.commit())
-        throw erroreScrittura(percorsoPunteggio(), motivoDaFile(filePunteggio));
-    if (!fileNome.commit()) {
-        const QString motivo = motivoDaFile(fileNome);
-        // Put the old score back, so the pair stays the old one.
-        QSaveFile ripristino(percorsoPunteggio());
-        if (cera) {
-            if (ripristino.open(QIODevice::WriteOnly) &&
-                ripristino.write(vecchio) == vecchio.size())
-                ripristino.commit();
-        } else {
-            QFile::remove(percorsoPunteggio());
+    const QString finalePunteggio = destinazione(percorsoPunteggio());
+    const QString finaleNome = destinazione(percorsoNome());
+    // A folder cannot be replaced by a file: found now, the old pair stays.
+    if (QFileInfo(finaleNome).isDir())
+        throw erroreScrittura(percorsoNome(), motivoDaErrno(EISDIR));
+    try {
+        scriviTutto(finalePunteggio + Nuovo, byteRecord(punteggio), percorsoPunteggio());
+        scriviTutto(finaleNome + Nuovo, byteRecord(nome), percorsoNome());
+        // For whoever looks: recovery trusts only the two names above.
+        const QString giornale =
+            QStringLiteral("%1 -> %2\r\n%3 -> %4\r\n")
+                .arg(finalePunteggio + Nuovo, finalePunteggio, finaleNome + Nuovo, finaleNome);
+        scriviTutto(percorsoGiornale() + Nuovo, giornale.toUtf8(), percorsoPunteggio());
+        // The moment the save counts.
+        if (!sostituisci(percorsoGiornale() + Nuovo, percorsoGiornale())) {
+            const int codice = errno;
+            throw erroreScrittura(percorsoPunteggio(), motivoDaErrno(codice));
         }
-        throw erroreScrittura(percorsoNome(), motivo);
+    } catch (const ErroreRecord &) {
+        completaSalvataggio(erroreScrittura);
+        throw;
     }
+    completaSalvataggio(erroreCompletamento);
     return true;
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QLockFile>
 #include <QString>
+
+#include <memory>
 
 // A record file that cannot be read or written; the message says which file
 // and why, in words a teacher can act on.
@@ -32,15 +35,32 @@ public:
     // it is, is left alone. Throws ErroreRecord when one cannot be created.
     void creaSeMancano() const;
 
+    // Takes the lock the saves take, so that both files read while it is
+    // held come from one save. A save that a killed game left half done is
+    // finished first, or thrown away when it had not yet counted. Null where
+    // no lock file can be made (a folder that cannot be written, where no
+    // game can save either). Throws ErroreRecord when another game keeps the
+    // lock past the wait, or a save left half done cannot be finished.
+    [[nodiscard]] std::unique_ptr<QLockFile> blocca(int attesaMassimaMs = 5000) const;
+
     // Saves the score and its holder's name when the score beats the one
     // stored in the file now; returns whether it did. The comparison and the
-    // writing happen under a lock, so two games cannot lose each other's
-    // record, and both files are written in full before either replaces the
-    // old one: on any failure the old record stays as it was and
-    // ErroreRecord says why.
+    // writing happen under the lock, so two games cannot lose each other's
+    // record. Both files are written in full beside the old ones, then a
+    // journal is put in place and both are moved over the old pair: a game
+    // killed at any moment leaves either the old pair or a save that the
+    // next to take the lock finishes. On a failure before the journal the
+    // old record stays as it was, and ErroreRecord says why.
     bool salvaSeBattuto(const QString &punteggio, const QString &nome,
                         int attesaMassimaMs = 5000) const;
 
 private:
+    using FabbricaErrore = ErroreRecord (*)(const QString &percorso, const QString &motivo);
+
+    QString percorsoGiornale() const;
+    std::unique_ptr<QLockFile> prendiLucchetto(int attesaMassimaMs,
+                                               QLockFile::LockError &errore) const;
+    void completaSalvataggio(FabbricaErrore errore) const;
+
     QString cartella_;
 };

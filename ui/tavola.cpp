@@ -138,6 +138,7 @@ void Tavola::leggiRecord()
 {
     const ArchivioRecord archivio(PercorsoDati);
     try {
+        const auto lucchetto = archivio.blocca(); // held while read: one save's pair
         archivio.creaSeMancano();
         const QString punti = Leggifiletxt(archivio.percorsoPunteggio());
         const QString nome = Leggifiletxt(archivio.percorsoNome());

@@ -1,6 +1,8 @@
 #include "archiviorecord.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLockFile>
 #include <QTemporaryDir>
@@ -17,6 +19,12 @@ QByteArray contenuto(const QString &percorso)
         return "<unreadable>";
     return f.readAll();
 }
+
+// The record files, then those a save writes on the way, in its order.
+const QStringList FileDiUnSalvataggio = {
+    "tomvaldrisken.txt",        "tomvaldrisken1.txt",           "tomvaldrisken.txt.nuovo",
+    "tomvaldrisken1.txt.nuovo", "tomvaldrisken.giornale.nuovo", "tomvaldrisken.giornale"};
+const QByteArray Manca = "<missing>";
 
 void scrivi(const QString &percorso, const QByteArray &byte)
 {
@@ -45,6 +53,12 @@ private slots:
     void unFallimentoLasciaIlVecchioRecord_data();
     void unFallimentoLasciaIlVecchioRecord();
     void lucchettoOccupato();
+    void salvataggioInterrotto_data();
+    void salvataggioInterrotto();
+    void lucchettoDiUnaPartitaUccisa();
+    void bloccaPerLeggere();
+    void iCollegamentiRestano();
+    void alPostoDelLucchettoUnaCartella();
 
 private:
     std::unique_ptr<QTemporaryDir> tmp;
@@ -241,6 +255,152 @@ void TestArchivio::lucchettoOccupato()
     QVERIFY(!QFileInfo::exists(archivio.percorsoPunteggio()));
     altraPartita.unlock();
     QVERIFY(archivio.salvaSeBattuto("5", "Ada", 50));
+}
+
+void TestArchivio::salvataggioInterrotto_data()
+{
+    // What a game killed while saving 9 for Bea over 5 for Ada left, file
+    // by file in the order of FileDiUnSalvataggio.
+    QTest::addColumn<QByteArrayList>("lasciati");
+    QTest::addColumn<QByteArray>("punteggio");
+    QTest::addColumn<QByteArray>("nome");
+    QTest::newRow("score half written")
+        << QByteArrayList({"5\r\n", "Ada\r\n", "9", Manca, Manca, Manca}) << QByteArray("5\r\n")
+        << QByteArray("Ada\r\n");
+    QTest::newRow("journal half written")
+        << QByteArrayList({"5\r\n", "Ada\r\n", "9\r\n", "Bea\r\n", "tomvaldr", Manca})
+        << QByteArray("5\r\n") << QByteArray("Ada\r\n");
+    QTest::newRow("journal in place")
+        << QByteArrayList({"5\r\n", "Ada\r\n", "9\r\n", "Bea\r\n", Manca, "giornale"})
+        << QByteArray("9\r\n") << QByteArray("Bea\r\n");
+    QTest::newRow("score moved") << QByteArrayList(
+                                        {"9\r\n", "Ada\r\n", Manca, "Bea\r\n", Manca, "giornale"})
+                                 << QByteArray("9\r\n") << QByteArray("Bea\r\n");
+    QTest::newRow("both moved") << QByteArrayList(
+                                       {"9\r\n", "Bea\r\n", Manca, Manca, Manca, "giornale"})
+                                << QByteArray("9\r\n") << QByteArray("Bea\r\n");
+}
+
+void TestArchivio::salvataggioInterrotto()
+{
+    QFETCH(QByteArrayList, lasciati);
+    QFETCH(QByteArray, punteggio);
+    QFETCH(QByteArray, nome);
+    for (int i = 0; i < FileDiUnSalvataggio.size(); ++i)
+        if (lasciati[i] != Manca)
+            scrivi(cartella + FileDiUnSalvataggio[i], lasciati[i]);
+
+    const ArchivioRecord archivio(cartella);
+    {
+        const auto lucchetto = archivio.blocca();
+        QVERIFY(lucchetto);
+        QCOMPARE(contenuto(archivio.percorsoPunteggio()), punteggio);
+        QCOMPARE(contenuto(archivio.percorsoNome()), nome);
+    }
+    QCOMPARE(QDir(cartella).entryList(QDir::Files | QDir::Hidden),
+             QStringList({"tomvaldrisken.txt", "tomvaldrisken1.txt"}));
+    // A save finds the same pair, and goes on from it.
+    QVERIFY(!archivio.salvaSeBattuto(QString::fromLatin1(punteggio.trimmed()), "Carla"));
+    QVERIFY(archivio.salvaSeBattuto("10", "Carla"));
+    QCOMPARE(contenuto(archivio.percorsoNome()), QByteArray("Carla\r\n"));
+}
+
+void TestArchivio::lucchettoDiUnaPartitaUccisa()
+{
+    const ArchivioRecord archivio(cartella);
+    const QString lucchetto = cartella + "tomvaldrisken.lock";
+
+    // Just created by a game about to write into it: not taken from it.
+    scrivi(lucchetto, QByteArray());
+    QVERIFY_THROWS_EXCEPTION(ErroreRecord, archivio.salvaSeBattuto("5", "Ada", 50));
+    QVERIFY(QFileInfo::exists(lucchetto));
+
+    // Left empty by a game killed in that moment: taken long before
+    // QLockFile's half minute.
+    QFile vecchio(lucchetto);
+    QVERIFY(vecchio.open(QIODevice::ReadWrite));
+    QVERIFY(vecchio.setFileTime(QDateTime::currentDateTime().addSecs(-2),
+                                QFileDevice::FileModificationTime));
+    vecchio.close();
+    QElapsedTimer tempo;
+    tempo.start();
+    QVERIFY(archivio.salvaSeBattuto("5", "Ada", 2000));
+    QVERIFY(tempo.elapsed() < 1000);
+
+    // An empty lock file that a live game holds stays its own.
+    QLockFile altraPartita(lucchetto);
+    QVERIFY(altraPartita.lock());
+    QFile svuotato(lucchetto);
+    QVERIFY(svuotato.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QVERIFY(svuotato.setFileTime(QDateTime::currentDateTime().addSecs(-2),
+                                 QFileDevice::FileModificationTime));
+    svuotato.close();
+    QVERIFY_THROWS_EXCEPTION(ErroreRecord, archivio.salvaSeBattuto("6", "Bea", 300));
+    QCOMPARE(contenuto(archivio.percorsoNome()), QByteArray("Ada\r\n"));
+}
+
+void TestArchivio::bloccaPerLeggere()
+{
+    const ArchivioRecord archivio(cartella);
+    QLockFile altraPartita(cartella + "tomvaldrisken.lock");
+    QVERIFY(altraPartita.lock());
+    try {
+        const auto preso = archivio.blocca(50);
+        QFAIL("no error");
+    } catch (const ErroreRecord &e) {
+        QVERIFY2(e.messaggio.contains("Non riesco a leggere"), qPrintable(e.messaggio));
+        QVERIFY2(e.messaggio.contains("un'altra partita"), qPrintable(e.messaggio));
+    }
+    altraPartita.unlock();
+
+    // Held, it keeps saves out until it goes.
+    auto lucchetto = archivio.blocca();
+    QVERIFY(lucchetto);
+    QVERIFY_THROWS_EXCEPTION(ErroreRecord, archivio.salvaSeBattuto("5", "Ada", 50));
+    lucchetto.reset();
+    QVERIFY(archivio.salvaSeBattuto("5", "Ada", 50));
+
+    // Where no lock file can be made, no game can save either: reading goes on.
+    QVERIFY(!ArchivioRecord(cartella + "manca/").blocca());
+}
+
+void TestArchivio::iCollegamentiRestano()
+{
+    // Record files that are links, say to a folder the whole class shares.
+    QVERIFY(QDir(cartella).mkdir("classe"));
+    QVERIFY(QDir(cartella).mkdir("mia"));
+    scrivi(cartella + "classe/punti.txt", "3\r\n");
+    scrivi(cartella + "classe/nome.txt", "Ada\r\n");
+    QVERIFY(QFile::link(cartella + "classe/punti.txt", cartella + "mia/tomvaldrisken.txt"));
+    QVERIFY(QFile::link(cartella + "classe/nome.txt", cartella + "mia/tomvaldrisken1.txt"));
+
+    const ArchivioRecord archivio(cartella + "mia/");
+    QVERIFY(archivio.salvaSeBattuto("4", "Bea"));
+    QVERIFY(QFileInfo(archivio.percorsoPunteggio()).isSymLink());
+    QVERIFY(QFileInfo(archivio.percorsoNome()).isSymLink());
+    QCOMPARE(contenuto(cartella + "classe/punti.txt"), QByteArray("4\r\n"));
+    QCOMPARE(contenuto(cartella + "classe/nome.txt"), QByteArray("Bea\r\n"));
+    QCOMPARE(QDir(cartella + "classe").entryList(QDir::Files | QDir::Hidden),
+             QStringList({"nome.txt", "punti.txt"}));
+}
+
+void TestArchivio::alPostoDelLucchettoUnaCartella()
+{
+    const ArchivioRecord archivio(cartella);
+    QVERIFY(archivio.salvaSeBattuto("5", "Ada"));
+    QVERIFY(QDir(cartella).mkdir("tomvaldrisken.lock"));
+    QElapsedTimer tempo;
+    tempo.start();
+    // The record can still be read, but no save can be made safely.
+    QVERIFY(!archivio.blocca(2000));
+    try {
+        archivio.salvaSeBattuto("6", "Bea", 2000);
+        QFAIL("no error");
+    } catch (const ErroreRecord &e) {
+        QVERIFY2(e.messaggio.contains("non si è potuto bloccare"), qPrintable(e.messaggio));
+    }
+    QVERIFY(tempo.elapsed() < 1000); // told at once, not after the wait
+    QCOMPARE(contenuto(archivio.percorsoNome()), QByteArray("Ada\r\n"));
 }
 
 QTEST_GUILESS_MAIN(TestArchivio)

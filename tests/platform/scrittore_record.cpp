@@ -1,0 +1,75 @@
+// A game that does nothing but save records, for test_interruzioni.
+//
+//   scrittore_record senza-fine CARTELLA PRIMO
+//     saves PRIMO, PRIMO+1, ... as player A until it is killed;
+//   scrittore_record gara CARTELLA SEME QUANTI GIOCATORE
+//     waits for a line on its input, then saves QUANTI scores that climb
+//     by random steps, printing "score 1" for each one saved and "score 0"
+//     for each one that was not higher than the record.
+//
+// Either way it prints "pronto" once it is up.
+
+#include "archiviorecord.h"
+#include "scrittore.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <iostream>
+#include <random>
+#include <string>
+
+namespace {
+
+bool salva(const ArchivioRecord &archivio, qint64 punteggio, QChar giocatore)
+{
+    return archivio.salvaSeBattuto(QString::number(punteggio), nomePer(punteggio, giocatore));
+}
+
+void senzaFine(const ArchivioRecord &archivio, qint64 primo)
+{
+    for (qint64 punteggio = primo;; ++punteggio)
+        salva(archivio, punteggio, 'A');
+}
+
+void gara(const ArchivioRecord &archivio, unsigned seme, int quanti, QChar giocatore)
+{
+    std::string via;
+    std::getline(std::cin, via);
+    std::mt19937 caso(seme);
+    std::uniform_int_distribution<int> passo(0, 20);
+    qint64 punteggio = 0;
+    for (int i = 0; i < quanti; ++i) {
+        punteggio += passo(caso);
+        std::printf("%lld %d\n", static_cast<long long>(punteggio),
+                    salva(archivio, punteggio, giocatore) ? 1 : 0);
+    }
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList argomenti = app.arguments();
+    const bool infinito = argomenti.size() == 4 && argomenti[1] == "senza-fine";
+    const bool inGara = argomenti.size() == 6 && argomenti[1] == "gara";
+    if (!infinito && !inGara) {
+        std::fprintf(stderr, "uso: scrittore_record senza-fine CARTELLA PRIMO\n"
+                             "     scrittore_record gara CARTELLA SEME QUANTI GIOCATORE\n");
+        return 2;
+    }
+    const ArchivioRecord archivio(argomenti[2]);
+    std::printf("pronto\n");
+    std::fflush(stdout);
+    try {
+        if (infinito)
+            senzaFine(archivio, argomenti[3].toLongLong());
+        else
+            gara(archivio, argomenti[3].toUInt(), argomenti[4].toInt(), argomenti[5].at(0));
+    } catch (const ErroreRecord &errore) {
+        std::fprintf(stderr, "%s\n", qPrintable(errore.messaggio));
+        return 1;
+    }
+    return 0;
+}
