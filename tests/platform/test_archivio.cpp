@@ -1,4 +1,5 @@
 #include "archiviorecord.h"
+#include "file.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -12,26 +13,11 @@
 
 namespace {
 
-QByteArray contenuto(const QString &percorso)
-{
-    QFile f(percorso);
-    if (!f.open(QIODevice::ReadOnly))
-        return "<unreadable>";
-    return f.readAll();
-}
-
 // The record files, then those a save writes on the way, in its order.
 const QStringList FileDiUnSalvataggio = {
     "tomvaldrisken.txt",        "tomvaldrisken1.txt",           "tomvaldrisken.txt.nuovo",
     "tomvaldrisken1.txt.nuovo", "tomvaldrisken.giornale.nuovo", "tomvaldrisken.giornale"};
 const QByteArray Manca = "<missing>";
-
-void scrivi(const QString &percorso, const QByteArray &byte)
-{
-    QFile f(percorso);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(byte), byte.size());
-}
 
 } // namespace
 

@@ -1,4 +1,5 @@
 #include "archiviorecord.h"
+#include "file.h"
 #include "scrittore.h"
 
 #include <QDir>
@@ -14,12 +15,6 @@
 namespace {
 
 const QStringList SoloIlRecord = {"tomvaldrisken.txt", "tomvaldrisken1.txt"};
-
-QByteArray contenuto(const QString &percorso)
-{
-    QFile f(percorso);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
 
 QStringList voci(const QString &cartella)
 {

@@ -1,4 +1,5 @@
 #include "aiuti.h"
+#include "file.h"
 #include "tavola.h"
 
 #include <QAction>
@@ -7,12 +8,6 @@
 #include <QtTest>
 
 namespace {
-
-QByteArray contenuto(const QString &percorso)
-{
-    QFile f(percorso);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
 
 const QString DomandaUscita = QStringLiteral("Vuoi veramente lasciarmi  ?");
 const QString MessaggioRecord = QStringLiteral("Ok ho registrato il tuo record, C A M P I O N E\"");

@@ -1,4 +1,5 @@
 #include "aiuti.h"
+#include "file.h"
 #include "tavola.h"
 
 #include <QAction>
@@ -10,20 +11,6 @@
 namespace {
 
 const QString Domanda = QStringLiteral("Vuoi veramente lasciarmi  ?");
-
-QByteArray contenuto(const QString &percorso)
-{
-    QFile f(percorso);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
-void scrivi(const QString &percorso, const QByteArray &byte)
-{
-    QDir().mkpath(QFileInfo(percorso).path());
-    QFile f(percorso);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(byte);
-}
 
 QTimer *timer(Tavola *t)
 {

@@ -1,4 +1,5 @@
 #include "aiuti.h"
+#include "file.h"
 #include "record.h"
 #include "tavola.h"
 
@@ -17,19 +18,6 @@ namespace {
 const QString Punteggio = QStringLiteral("tomvaldrisken.txt");
 const QString Nome = QStringLiteral("tomvaldrisken1.txt");
 constexpr qint64 UnGiB = qint64(1) << 30;
-
-QByteArray contenuto(const QString &percorso)
-{
-    QFile f(percorso);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
-void scrivi(const QString &percorso, const QByteArray &byte)
-{
-    QFile f(percorso);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(byte), byte.size());
-}
 
 // Random bytes, NULs among them, that never fall in 0x80-0x9F: there the
 // code page differs from Latin-1, which the test reads them back with.
