@@ -126,10 +126,9 @@ void Tavola::Form_Load()
     conteggi_.azzera();
     PercorsoDati = GetSystemDir();
     leggiRecord();
-    orologio.TempoRestante = static_cast<std::int16_t>(Vicino(orologio.Secondi + 900));
-    ui->lblconto->setText(QString::fromStdString(dueCifre(orologio.Ore) + ":" +
-                                                 dueCifre(orologio.Minuti) + ":" +
-                                                 dueCifre(orologio.Secondi)));
+    orologio.TempoRestante =
+        static_cast<std::int16_t>(Vicino(orologio.Secondi + Orologio::DurataGara));
+    ui->lblconto->setText(QString::fromStdString(orologio.testo()));
 }
 
 // Both record files, created empty when missing, shown as they are. A file
