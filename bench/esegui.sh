@@ -14,9 +14,7 @@ giri=${GIRI:-15}
 tick=${TICK:-60}
 volte=${VOLTE:-10000}
 programmi="$build/bench"
-for programma in Xvfb xdotool; do
-    command -v "$programma" >/dev/null || { echo "missing $programma (make deps installs it)"; exit 1; }
-done
+source "$(dirname "$0")/../tests/sistema/x_privato.sh"
 
 lavoro=$(mktemp -d)
 xvfb=""
@@ -28,16 +26,7 @@ pulisci() {
 }
 trap pulisci EXIT
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$lavoro/display" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 200); do
-    [ -s "$lavoro/display" ] && break
-    sleep 0.1
-done
-[ -s "$lavoro/display" ] || { echo "Xvfb did not start"; exit 1; }
-export DISPLAY=":$(cat "$lavoro/display")" QT_QPA_PLATFORM=xcb
-export HOME="$lavoro/casa" XDG_DATA_HOME="$lavoro/dati" XDG_RUNTIME_DIR="$lavoro/run"
-mkdir -p "$HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+avvia_x_privato "$lavoro"
 
 risultati="$lavoro/risultati"
 registro="$lavoro/registro"

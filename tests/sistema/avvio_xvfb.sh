@@ -5,9 +5,7 @@
 set -euo pipefail
 
 gioco=${1:?usage: avvio_xvfb.sh path/to/zeffirano}
-for programma in Xvfb xdotool; do
-    command -v "$programma" >/dev/null || { echo "missing $programma (make test installs it)"; exit 1; }
-done
+source "$(dirname "$0")/x_privato.sh"
 
 lavoro=$(mktemp -d)
 xvfb=""
@@ -19,8 +17,7 @@ pulisci() {
 }
 trap pulisci EXIT
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$lavoro/display" 2>/dev/null &
-xvfb=$!
+avvia_x_privato "$lavoro"
 
 # Waits up to 20 s for a command to succeed.
 aspetta() {
@@ -33,11 +30,6 @@ aspetta() {
         sleep 0.1
     done
 }
-aspetta test -s "$lavoro/display"
-export DISPLAY=":$(cat "$lavoro/display")"
-export QT_QPA_PLATFORM=xcb HOME="$lavoro/home" XDG_DATA_HOME="$lavoro/dati"
-export XDG_RUNTIME_DIR="$lavoro/run"
-mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 
 "$gioco" >"$lavoro/gioco.log" 2>&1 &
 partita=$!
