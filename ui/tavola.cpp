@@ -118,6 +118,7 @@ void Tavola::scarica()
 // counters, and the record as the files hold it.
 void Tavola::Form_Load()
 {
+    inCaricamento_ = true;
     Timer1->stop();
     const QString nome = InputBox("Come ti chiami?");
     MsgBox(" " + nome + " vediamo se sei un vero campione  ");
@@ -129,6 +130,10 @@ void Tavola::Form_Load()
     orologio.TempoRestante =
         static_cast<std::int16_t>(Vicino(orologio.Secondi + Orologio::DurataGara));
     ui->lblconto->setText(QString::fromStdString(orologio.testo()));
+    // A warning may have kept the clock waiting: its first second starts now.
+    if (Timer1->isActive())
+        Timer1->start();
+    inCaricamento_ = false;
 }
 
 // Both record files, created empty when missing, shown as they are. A file
@@ -159,6 +164,8 @@ void Tavola::AvviaOrologio()
 
 void Tavola::Timer1_Timer()
 {
+    if (inCaricamento_)
+        return;
     const bool aZero = ui->lblconto->text() == "00:00:00";
     // Time may run out while one of the game's boxes is open; the question
     // waits for the first tick after it closes.

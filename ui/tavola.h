@@ -100,6 +100,9 @@ private:
     // Hours, minutes, seconds on show and the seconds left.
     Orologio orologio;
     int boxAperte_ = 0;
+    // While the window loads, a tick that a start-up box lets through must
+    // not count: the race starts when the window is shown.
+    bool inCaricamento_ = false;
 
     // The first showing after each load makes the first exercise.
     bool primaAttivazione_ = true;

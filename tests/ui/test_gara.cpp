@@ -139,6 +139,13 @@ void TestGara::fileDelRecordIlleggibile()
 {
     scrivi(banco->cartella + "tomvaldrisken1.txt", "Ada\r\n");
     QVERIFY(QDir().mkpath(banco->cartella + "tomvaldrisken.txt"));
+    // The warning stays open for twelve ticks: none of them counts.
+    banco->dialoghi.mentreAperta = [](const FinestraMostrata &f) {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *t = qobject_cast<Tavola *>(w); t && f.stile == Stile::Avviso)
+                for (int i = 0; i < 12; ++i)
+                    t->Timer1_Timer();
+    };
     avvia("Bea");
 
     QCOMPARE(banco->dialoghi.mostrate.size(), 3);
@@ -153,6 +160,13 @@ void TestGara::fileDelRecordIlleggibile()
     QVERIFY(timer(tavola)->isActive());
     QVERIFY(QFileInfo(banco->cartella + "tomvaldrisken.txt").isDir());
     QCOMPARE(contenuto(banco->cartella + "tomvaldrisken1.txt"), QByteArray("Ada\r\n"));
+
+    // The race starts whole: the clock and the seconds left reach zero together.
+    QCOMPARE(testo(tavola, "lblconto"), QStringLiteral("00:15:00"));
+    QCOMPARE(tavola->tempoRestante(), 900);
+    ticchetta(900);
+    QCOMPARE(testo(tavola, "lblconto"), QStringLiteral("00:00:00"));
+    QCOMPARE(tavola->tempoRestante(), 0);
 }
 
 void TestGara::unSecondo()
