@@ -321,12 +321,27 @@ std::unique_ptr<QLockFile> ArchivioRecord::blocca(int attesaMassimaMs) const
 }
 
 bool ArchivioRecord::salvaSeBattuto(const QString &punteggio, const QString &nome,
-                                    int attesaMassimaMs) const
+                                    int attesaMassimaMs, const QString &recordMostrato) const
 {
+    const auto battuto = [&](const QByteArray &memorizzato) {
+        return battutoIlRecord(memorizzato.toStdString(), punteggio.toStdString());
+    };
+    const QByteArray mostrato = recordMostrato.toUtf8();
+
     QLockFile::LockError errore = QLockFile::NoError;
     const auto lucchetto = prendiLucchetto(attesaMassimaMs, errore);
-    if (!lucchetto)
+    if (!lucchetto) {
+        // Nothing can be saved now; a score that would not be saved anyway
+        // is no loss to report.
+        QByteArray senzaLucchetto = mostrato;
+        try {
+            senzaLucchetto = leggiByte(percorsoPunteggio());
+        } catch (const ErroreRecord &) {
+        }
+        if (!battuto(senzaLucchetto))
+            return false;
         throw erroreScrittura(percorsoPunteggio(), motivoLucchetto(errore));
+    }
     completaSalvataggio(erroreScrittura);
 
     // The record as it stands now, which another game may have raised.
@@ -335,12 +350,13 @@ bool ArchivioRecord::salvaSeBattuto(const QString &punteggio, const QString &nom
         try {
             vecchio = leggiByte(percorsoPunteggio());
         } catch (const ErroreRecord &) {
+            if (!battuto(mostrato))
+                return false;
             throw erroreScrittura(percorsoPunteggio(),
                                   QStringLiteral("il file che c'è non si può leggere"));
         }
     }
-    if (!battutoIlRecord(std::string_view(vecchio.constData(), vecchio.size()),
-                         punteggio.toStdString()))
+    if (!battuto(vecchio))
         return false;
 
     const QString finalePunteggio = destinazione(percorsoPunteggio());

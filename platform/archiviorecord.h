@@ -12,6 +12,9 @@ struct ErroreRecord
     QString messaggio;
 };
 
+// How long a game waits for another that is saving the record.
+constexpr int AttesaLucchetto = 5000;
+
 // The data folder: the user's data folder followed by "zeffirano/", created
 // when missing, ending in "/".
 QString GetSystemDir();
@@ -41,7 +44,7 @@ public:
     // no lock file can be made (a folder that cannot be written, where no
     // game can save either). Throws ErroreRecord when another game keeps the
     // lock past the wait, or a save left half done cannot be finished.
-    [[nodiscard]] std::unique_ptr<QLockFile> blocca(int attesaMassimaMs = 5000) const;
+    [[nodiscard]] std::unique_ptr<QLockFile> blocca(int attesaMassimaMs = AttesaLucchetto) const;
 
     // Saves the score and its holder's name when the score beats the one
     // stored in the file now; returns whether it did. The comparison and the
@@ -51,8 +54,15 @@ public:
     // killed at any moment leaves either the old pair or a save that the
     // next to take the lock finishes. On a failure before the journal the
     // old record stays as it was, and ErroreRecord says why.
+    //
+    // Where the lock or the score file cannot be had (a folder the pupil may
+    // not write, a score file that cannot be read), the score is compared
+    // with what can still be known: the score file read without the lock, or
+    // else recordMostrato, the record the game showed at start-up. Only a
+    // score that beats it, and so is lost, is reported.
     bool salvaSeBattuto(const QString &punteggio, const QString &nome,
-                        int attesaMassimaMs = 5000) const;
+                        int attesaMassimaMs = AttesaLucchetto,
+                        const QString &recordMostrato = QString()) const;
 
 private:
     using FabbricaErrore = ErroreRecord (*)(const QString &percorso, const QString &motivo);

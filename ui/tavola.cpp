@@ -278,7 +278,8 @@ void Tavola::SalvaRecord()
 {
     try {
         const ArchivioRecord archivio(PercorsoDati);
-        if (archivio.salvaSeBattuto(ui->lblScore->text(), ui->lblnome1->text()))
+        if (archivio.salvaSeBattuto(ui->lblScore->text(), ui->lblnome1->text(), AttesaLucchetto,
+                                    ui->lblpunti->text()))
             MsgBox("Ok ho registrato il tuo record, C A M P I O N E\"");
     } catch (const ErroreRecord &errore) {
         MsgBox(errore.messaggio, Stile::Avviso);

@@ -12,6 +12,10 @@
 
 #include <vector>
 
+#include <sys/fsuid.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 // Plays back the given draws, round and round.
 class SorgenteScriptata : public SorgenteCasuale
 {
@@ -70,4 +74,22 @@ struct Banco
     AvviatoreFinto avviatore;
     UscitaFinta uscita;
     CampanelloFinto campanello;
+};
+
+// The data folder as a pupil finds it on a shared machine: readable, not
+// writable. Root writes anywhere, so a root tester acts as nobody meanwhile.
+struct CartellaDiSolaLettura
+{
+    explicit CartellaDiSolaLettura(Banco &banco) : cartella(QFile::encodeName(banco.cartella))
+    {
+        ::chmod(QFile::encodeName(banco.dati.path()).constData(), 0755);
+        ::chmod(cartella.constData(), 0555);
+        ::setfsuid(::geteuid() == 0 ? 65534 : ::geteuid());
+    }
+    ~CartellaDiSolaLettura()
+    {
+        ::setfsuid(::geteuid());
+        ::chmod(cartella.constData(), 0755);
+    }
+    const QByteArray cartella;
 };

@@ -30,6 +30,8 @@ private slots:
     void uscireSiConUnRecord();
     void uscireSiSenzaRecord();
     void uscireSiMaIlFileNonSiScrive();
+    void uscireConLaCartellaDiSolaLettura_data();
+    void uscireConLaCartellaDiSolaLettura();
     void uscireConAltX();
     void nuovaGaraNo();
     void nuovaGaraSi();
@@ -146,6 +148,33 @@ void TestComandi::uscireSiMaIlFileNonSiScrive()
     QVERIFY2(avviso.testo.contains("rimasto com'era"), qPrintable(avviso.testo));
     QCOMPARE(contenuto(banco->cartella + "tomvaldrisken.txt"), QByteArray());
     // The pupil confirmed leaving: the game still ends.
+    QCOMPARE(banco->uscita.volte, 1);
+}
+
+void TestComandi::uscireConLaCartellaDiSolaLettura_data()
+{
+    QTest::addColumn<QByteArray>("record");
+    QTest::addColumn<bool>("avviso");
+    QTest::newRow("below the record: nothing to save") << QByteArray("5\r\n") << false;
+    QTest::newRow("a new record that cannot be saved") << QByteArray() << true;
+}
+
+void TestComandi::uscireConLaCartellaDiSolaLettura()
+{
+    QFETCH(QByteArray, record);
+    QFETCH(bool, avviso);
+    scrivi(banco->cartella + "tomvaldrisken.txt", record);
+    rispostaGiusta();
+    {
+        const CartellaDiSolaLettura chiusa(*banco);
+        banco->dialoghi.risposte = {Risposta::Si};
+        tavola->cmdExit_Click();
+    }
+    QCOMPARE(banco->dialoghi.mostrate.size(), avviso ? 2 : 1);
+    if (avviso)
+        QVERIFY(banco->dialoghi.mostrate.last().testo.contains("rimasto com'era"));
+    QCOMPARE(contenuto(banco->cartella + "tomvaldrisken.txt"), record);
+    QCOMPARE(contenuto(banco->cartella + "tomvaldrisken1.txt"), QByteArray());
     QCOMPARE(banco->uscita.volte, 1);
 }
 

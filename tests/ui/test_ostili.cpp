@@ -205,6 +205,11 @@ void TestOstili::fileDelRecordOstili()
     const qint64 lettiPrima = byteLetti();
     avvia();
     controllaAvviso(percorso, motivo);
+    // Leaving with no points has nothing to save, and says nothing.
+    banco->dialoghi.risposte = {Risposta::Si};
+    tavola->cmdExit_Click();
+    QCOMPARE(banco->dialoghi.mostrate.size(), 4);
+    QCOMPARE(banco->uscita.volte, 1);
     QCOMPARE(impronta(percorso), prima);
     QCOMPARE(impronta(altro), altroPrima);
     if (tipo == "sparse") {
