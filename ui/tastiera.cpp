@@ -7,12 +7,15 @@ int codiceCarattere(const QKeyEvent &evento)
     if (evento.modifiers() & Qt::AltModifier)
         return -1;
 
+    // With Ctrl held, Enter types a line feed and Backspace a delete, as on
+    // the desktop the game was born on.
+    const bool ctrl = evento.modifiers() & Qt::ControlModifier;
     switch (evento.key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return 13;
+        return ctrl ? 10 : 13;
     case Qt::Key_Backspace:
-        return 8;
+        return ctrl ? 127 : 8;
     case Qt::Key_Escape:
         return 27;
     case Qt::Key_Tab:
@@ -32,8 +35,7 @@ int codiceCarattere(const QKeyEvent &evento)
         break;
     }
 
-    if ((evento.modifiers() & Qt::ControlModifier) && evento.key() >= Qt::Key_A &&
-        evento.key() <= Qt::Key_Z)
+    if (ctrl && evento.key() >= Qt::Key_A && evento.key() <= Qt::Key_Z)
         return evento.key() - Qt::Key_A + 1;
 
     const QString testo = evento.text();

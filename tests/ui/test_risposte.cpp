@@ -103,6 +103,9 @@ void TestRisposte::tastiCheChiudonoLaRisposta_data()
     QTest::newRow("minus") << int(Qt::Key_Minus) << int(Qt::NoModifier);
     QTest::newRow("escape") << int(Qt::Key_Escape) << int(Qt::NoModifier);
     QTest::newRow("ctrl+v") << int(Qt::Key_V) << int(Qt::ControlModifier);
+    // A line feed and a delete: neither is Enter, neither is Backspace.
+    QTest::newRow("ctrl+enter") << int(Qt::Key_Return) << int(Qt::ControlModifier);
+    QTest::newRow("ctrl+backspace") << int(Qt::Key_Backspace) << int(Qt::ControlModifier);
 }
 
 void TestRisposte::tastiCheChiudonoLaRisposta()
