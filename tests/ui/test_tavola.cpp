@@ -122,6 +122,10 @@ void TestTavola::finestraEMenu()
              QStringLiteral("Questo è il tuo punteggio. Forza con il  record"));
     QCOMPARE(controllo(&tavola, "cmdNext")->toolTip(), QStringLiteral("Go"));
     QCOMPARE(controllo(&tavola, "cmdExit")->toolTip(), QStringLiteral("Allora ti arrendi?"));
+    // The hand belongs to the surface: buttons show the arrow, boxes the I-beam.
+    for (const char *pulsante : {"cmdNext", "Command1"})
+        QCOMPARE(controllo(&tavola, pulsante)->cursor().shape(), Qt::ArrowCursor);
+    QCOMPARE(txt->cursor().shape(), Qt::IBeamCursor);
 
     // The menu bar, left to right, and what hangs under each entry.
     QStringList voci;
