@@ -18,6 +18,12 @@ struct Caso
     double interoDopo;
 };
 
+// make test names each case, not its bytes.
+void PrintTo(const Caso &c, std::ostream *os)
+{
+    *os << c.nome;
+}
+
 class DecfrazCasi : public testing::TestWithParam<Caso>
 {
 };
@@ -96,6 +102,11 @@ struct CasoErrato
     Valore aperiodo;
     double periodo;
 };
+
+void PrintTo(const CasoErrato &c, std::ostream *os)
+{
+    *os << c.nome;
+}
 
 class DecfrazErrori : public testing::TestWithParam<CasoErrato>
 {

@@ -12,6 +12,12 @@ struct Risposta
     bool esatta;
 };
 
+// make test names each case and its answer, not its bytes.
+void PrintTo(const Risposta &r, std::ostream *os)
+{
+    *os << r.nome << ": " << r.numeratore << " over " << r.denominatore;
+}
+
 class Giudizio : public testing::TestWithParam<Risposta>
 {
 };

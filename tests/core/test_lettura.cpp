@@ -14,6 +14,12 @@ struct Caso
     double valore;
 };
 
+// make test names each case and its text, not its bytes.
+void PrintTo(const Caso &c, std::ostream *os)
+{
+    *os << c.nome << ": " << testing::PrintToString(c.testo);
+}
+
 class Lettura : public testing::TestWithParam<Caso>
 {
 };

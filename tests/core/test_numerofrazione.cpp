@@ -17,6 +17,13 @@ struct Caso
     const char *atteso;
 };
 
+// make test names each case and its input, not its bytes.
+void PrintTo(const Caso &c, std::ostream *os)
+{
+    *os << c.nome << ": " << c.numero << ", " << c.ripetute << " repeating, separator "
+        << testing::PrintToString(char(c.separatore));
+}
+
 class Conversione : public testing::TestWithParam<Caso>
 {
 };

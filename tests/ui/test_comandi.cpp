@@ -103,6 +103,11 @@ void TestComandi::uscireNo()
 void TestComandi::uscireSiConUnRecord()
 {
     rispostaGiusta();
+    // And one wrong, with the boxes left empty: only right answers are the score.
+    tavola->cmdNext_Click();
+    QTest::keyClick(casella(tavola, "Text3"), Qt::Key_Return);
+    QCOMPARE(testo(tavola, "lblScore") + testo(tavola, "lblScore1") + testo(tavola, "lblScore2"),
+             QStringLiteral("112"));
     banco->dialoghi.risposte = {Risposta::Si};
     tavola->cmdExit_Click();
 
