@@ -44,6 +44,20 @@ QPixmap figura(const QString &nome, QSize lato, qreal densita)
     return QIcon(nome).pixmap(lato, densita);
 }
 
+// A form holds font sizes in whole points only; the faces of 8.25, 9.75 and
+// 13.5 points carry their exact size in a "punti" property of their own.
+void applicaPuntiFrazionari(QWidget *finestra)
+{
+    for (QWidget *controllo : finestra->findChildren<QWidget *>()) {
+        const QVariant punti = controllo->property("punti");
+        if (!punti.isValid())
+            continue;
+        QFont carattere = controllo->font();
+        carattere.setPointSizeF(punti.toDouble());
+        controllo->setFont(carattere);
+    }
+}
+
 } // namespace
 
 static void caricaRisorse()
@@ -71,6 +85,7 @@ void Tavola::carica()
     ui = std::make_unique<Ui::Tavola>();
     ui->setupUi(this);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    applicaPuntiFrazionari(this);
 
     for (auto *etichetta : findChildren<EtichettaAuto *>())
         etichetta->seguiTesto();

@@ -5,12 +5,14 @@
 #include "tavola.h"
 
 #include <QAction>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
+#include <QToolTip>
 #include <QtTest>
 
 class TestTavola : public QObject
@@ -31,6 +33,8 @@ private slots:
     void sfumaturaNeiMargini();
     void etichetteCheCrescono();
     void tastoAltN();
+    void facciaIntera();
+    void suggerimentiEMenuDelDesktop();
 };
 
 void TestTavola::controlli_data()
@@ -372,6 +376,66 @@ void TestTavola::tastoAltN()
     controllo(&tavola, "cmdNext")->setEnabled(true);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::AltModifier);
     QTRY_COMPARE(risultato->text(), QStringLiteral("34/9"));
+}
+
+// The whole face of the window on one fixed exercise, pixel for pixel as it
+// was last drawn on purpose. ZEFFIRANO_FACCIA=file.png keeps what is drawn now.
+void TestTavola::facciaIntera()
+{
+    // The reference was drawn with Debian's free faces standing in.
+    if (QFontInfo(QFont("Arial")).family() != "Liberation Sans" ||
+        QFontInfo(QFont("Times New Roman")).family() != "Liberation Serif")
+        QSKIP("the free faces that stand in for the form's are not installed");
+    QApplication::setCursorFlashTime(0); // a text cursor that does not blink
+    Banco banco;
+    Tavola tavola(banco.servizi(), std::make_unique<SorgenteScriptata>(Mista_1_5_13));
+    tavola.show();
+    QVERIFY(QTest::qWaitForWindowActive(&tavola));
+    tavola.findChild<QTimer *>("Timer1")->stop();
+
+    const QImage ora = tavola.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    if (const QString copia = qEnvironmentVariable("ZEFFIRANO_FACCIA"); !copia.isEmpty())
+        ora.save(copia);
+    if (tavola.devicePixelRatio() != 1)
+        QSKIP("the reference is drawn at scale 1");
+    const QImage attesa(QFINDTESTDATA("faccia.png"));
+    QCOMPARE(ora.size(), attesa.size());
+    // Processors may round a shade differently when blending; a face may not differ.
+    int diversi = 0;
+    for (int y = 0; y < ora.height(); ++y)
+        for (int x = 0; x < ora.width(); ++x) {
+            const QRgb a = ora.pixel(x, y), b = attesa.pixel(x, y);
+            diversi += std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                                 std::abs(qBlue(a) - qBlue(b))}) > 8;
+        }
+    QCOMPARE(diversi, 0);
+}
+
+// The form's faces are the controls' own: tooltips and the boxes' edit
+// menu come in the desktop's face, not in the 48-point one of the box.
+void TestTavola::suggerimentiEMenuDelDesktop()
+{
+    Banco banco;
+    Tavola tavola(banco.servizi());
+    tavola.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&tavola));
+    for (const char *nome : {"txtAnswer", "lblScore", "cmdExit"}) {
+        QWidget *w = controllo(&tavola, nome);
+        QHelpEvent aiuto(QEvent::ToolTip, QPoint(5, 5), w->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(w, &aiuto);
+        QWidget *suggerimento = nullptr;
+        for (QWidget *f : QApplication::topLevelWidgets())
+            if (f->inherits("QTipLabel") && f->isVisible())
+                suggerimento = f;
+        QVERIFY2(suggerimento, nome);
+        QCOMPARE(suggerimento->font(), QToolTip::font());
+        QToolTip::hideText();
+    }
+    for (const char *nome : {"txtAnswer", "Text3"}) {
+        std::unique_ptr<QMenu> menu(casella(&tavola, nome)->createStandardContextMenu());
+        menu->ensurePolished();
+        QCOMPARE(menu->font(), QApplication::font(menu.get()));
+    }
 }
 
 QTEST_MAIN(TestTavola)
