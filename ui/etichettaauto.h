@@ -2,12 +2,16 @@
 
 #include <QLabel>
 
+#include <optional>
+
 // A label whose size follows its text, as a counter or a name grows.
 //
 // The form gives each such label the size that suits its first text; once
 // seguiTesto() is called, every new text resizes the label to the size Qt
 // wants for it plus that same margin, so "0" and "7" keep the form's size
-// and "1234" grows to the right from the same corner.
+// and "1234" grows to the right from the same corner. The margin is measured
+// when the first new text comes, so a label that never changes never loads
+// its face before it is shown.
 class EtichettaAuto : public QLabel
 {
     Q_OBJECT
@@ -22,6 +26,6 @@ public:
     void setText(const QString &testo);
 
 private:
-    QSize scarto_;
+    std::optional<QSize> scarto_;
     bool segue_ = false;
 };

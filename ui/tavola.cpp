@@ -12,7 +12,6 @@
 
 #include <QCursor>
 #include <QFont>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QLocale>
@@ -37,11 +36,19 @@ void registraSostitutiCaratteri()
     QFont::insertSubstitutions("Times New Roman", {"Liberation Serif", "DejaVu Serif"});
 }
 
-// A picture at the screen's pixel density: QIcon picks the @2x drawing on
-// a high-density screen, so nothing is a blurred enlargement.
-QPixmap figura(const QString &nome, QSize lato, qreal densita)
+// A picture at the screen's pixel density: the @2x drawing on a dense
+// screen, so nothing is a blurred enlargement. Only the drawing that is
+// shown is decoded.
+QPixmap figura(QString nome, QSize lato, qreal densita)
 {
-    return QIcon(nome).pixmap(lato, densita);
+    if (densita > 1)
+        nome.replace(QLatin1String(".png"), QLatin1String("@2x.png"));
+    QPixmap disegno(nome);
+    const QSize pixel = lato * densita;
+    if (disegno.size() != pixel)
+        disegno = disegno.scaled(pixel, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    disegno.setDevicePixelRatio(densita);
+    return disegno;
 }
 
 // A form holds font sizes in whole points only; the faces of 8.25, 9.75 and
@@ -98,7 +105,6 @@ void Tavola::carica()
     connect(Timer1, &QTimer::timeout, this, &Tavola::Timer1_Timer);
     Timer1->start();
 
-    impostaFigure();
     connect(ui->cmdNext, &QPushButton::clicked, this, &Tavola::cmdNext_Click);
     connect(ui->cmdExit, &QPushButton::clicked, this, &Tavola::cmdExit_Click);
     connect(ui->Command1, &QPushButton::clicked, this, &Tavola::Command1_Click);
@@ -270,6 +276,8 @@ void Tavola::showEvent(QShowEvent *evento)
     Form_Resize();
     if (primaAttivazione_ && !evento->spontaneous()) {
         primaAttivazione_ = false;
+        // Decoded for the window, not before the name prompt that precedes it.
+        impostaFigure();
         Form_Activate();
     }
 }
