@@ -1,7 +1,7 @@
 #include "superficie.h"
 
 #include <QPainter>
-#include <QResizeEvent>
+#include <QPaintEvent>
 
 Superficie::Superficie(QWidget *parent) : QWidget(parent)
 {
@@ -10,7 +10,7 @@ Superficie::Superficie(QWidget *parent) : QWidget(parent)
 
 void Superficie::Cls()
 {
-    disegni_.fill(Qt::transparent);
+    bande_.clear();
     update();
 }
 
@@ -22,40 +22,30 @@ void Superficie::impostaSfondo(const QColor &colore)
 
 void Superficie::banda(int y, int altezza, const QColor &colore)
 {
-    if (disegni_.isNull())
-        return;
-    QPainter p(&disegni_);
-    p.fillRect(QRect(0, y, width(), altezza), colore);
+    bande_.push_back({y, altezza, colore});
     update(QRect(0, y, width(), altezza));
+}
+
+void Superficie::dipingi(QPainter &p, const QRect &zona) const
+{
+    p.fillRect(zona, sfondo_);
+    for (const Banda &b : bande_) {
+        const QRect riga = QRect(0, b.y, width(), b.altezza) & zona;
+        if (!riga.isEmpty())
+            p.fillRect(riga, b.colore);
+    }
 }
 
 QImage Superficie::aspetto() const
 {
     QImage immagine(size(), QImage::Format_RGB32);
-    immagine.fill(sfondo_);
     QPainter p(&immagine);
-    p.drawImage(rect(), disegni_);
+    dipingi(p, rect());
     return immagine;
 }
 
 void Superficie::paintEvent(QPaintEvent *evento)
 {
     QPainter p(this);
-    p.fillRect(evento->rect(), sfondo_);
-    p.drawImage(rect(), disegni_);
-}
-
-void Superficie::resizeEvent(QResizeEvent *evento)
-{
-    // Keep what was drawn; the buffer follows the surface's device pixels.
-    const qreal dpr = devicePixelRatioF();
-    QImage nuovo(evento->size() * dpr, QImage::Format_ARGB32_Premultiplied);
-    nuovo.setDevicePixelRatio(dpr);
-    nuovo.fill(Qt::transparent);
-    if (!disegni_.isNull()) {
-        QPainter p(&nuovo);
-        p.drawImage(QPoint(0, 0), disegni_);
-    }
-    disegni_ = nuovo;
-    QWidget::resizeEvent(evento);
+    dipingi(p, evento->rect());
 }

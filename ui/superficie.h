@@ -2,11 +2,14 @@
 
 #include <QColor>
 #include <QImage>
+#include <QRect>
 #include <QWidget>
 
+#include <vector>
+
 // The window's own drawing surface, behind every control. What is drawn on
-// it is kept in a back buffer, so covering and uncovering the window keeps
-// it; setting the background colour wipes the drawings, as clearing does.
+// it is kept, so covering and uncovering the window keeps it; setting the
+// background colour wipes the drawings, as clearing does.
 class Superficie : public QWidget
 {
     Q_OBJECT
@@ -26,9 +29,19 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *evento) override;
-    void resizeEvent(QResizeEvent *evento) override;
 
 private:
+    void dipingi(QPainter &p, const QRect &zona) const;
+
     QColor sfondo_ = Qt::black;
-    QImage disegni_;
+    // Everything drawn since the last clearing, in order: the surface draws
+    // only bands, so the bands themselves are its memory, not a picture of
+    // the whole window.
+    struct Banda
+    {
+        int y;
+        int altezza;
+        QColor colore;
+    };
+    std::vector<Banda> bande_;
 };
