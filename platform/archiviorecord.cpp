@@ -191,6 +191,34 @@ bool sostituisci(const QString &da, const QString &a)
     return std::rename(QFile::encodeName(da).constData(), QFile::encodeName(a).constData()) == 0;
 }
 
+// Syncs the folder holding each file, each folder once, so that the names
+// just made, moved or removed there are on the disk: a folder's entries
+// otherwise wait for the file system's next commit. Returns the file whose
+// folder failed, with errno set, or an empty string. A file system that
+// cannot sync a folder at all (EINVAL) is left to commit in its own time.
+QString sincronizzaCartelle(const QStringList &file)
+{
+    QStringList fatte;
+    for (const QString &percorso : file) {
+        const QString cartella = QFileInfo(percorso).absolutePath();
+        if (fatte.contains(cartella))
+            continue;
+        fatte.append(cartella);
+        const int fd =
+            ::open(QFile::encodeName(cartella).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        int codice = fd < 0 ? errno : 0;
+        if (fd >= 0 && ::fsync(fd) != 0 && errno != EINVAL)
+            codice = errno;
+        if (fd >= 0)
+            ::close(fd);
+        if (codice != 0) {
+            errno = codice;
+            return percorso;
+        }
+    }
+    return QString();
+}
+
 // A lock file that is empty, a fifth of a second old and held by no process
 // is what a game killed while taking the lock leaves: QLockFile creates it,
 // locks it at once and writes its owner a moment later, and would wait half
@@ -297,6 +325,14 @@ void ArchivioRecord::completaSalvataggio(FabbricaErrore errore) const
                                                 "completare: %1")
                                      .arg(motivoDaErrno(codice)));
         }
+        // The pair on the disk before the journal that vouches for it goes.
+        const QString nonScritto = sincronizzaCartelle(finali);
+        if (!nonScritto.isEmpty()) {
+            const int codice = errno;
+            throw errore(nonScritto, QStringLiteral("un salvataggio interrotto non si è potuto "
+                                                    "completare: %1")
+                                         .arg(motivoDaErrno(codice)));
+        }
         if (!QFile::remove(percorsoGiornale()))
             throw errore(percorsoGiornale(),
                          QStringLiteral("non si è potuto togliere il giornale"));
@@ -372,10 +408,18 @@ bool ArchivioRecord::salvaSeBattuto(const QString &punteggio, const QString &nom
             QStringLiteral("%1 -> %2\r\n%3 -> %4\r\n")
                 .arg(finalePunteggio + Nuovo, finalePunteggio, finaleNome + Nuovo, finaleNome);
         scriviTutto(percorsoGiornale() + Nuovo, giornale.toUtf8(), percorsoPunteggio());
-        // The moment the save counts.
+        // The moment the save counts, once the disk holds the journal beside
+        // both new files; a journal the disk would not take is taken back.
         if (!sostituisci(percorsoGiornale() + Nuovo, percorsoGiornale())) {
             const int codice = errno;
             throw erroreScrittura(percorsoPunteggio(), motivoDaErrno(codice));
+        }
+        const QString nonScritto =
+            sincronizzaCartelle({finalePunteggio, finaleNome, percorsoGiornale()});
+        if (!nonScritto.isEmpty()) {
+            const int codice = errno;
+            QFile::remove(percorsoGiornale());
+            throw erroreScrittura(nonScritto, motivoDaErrno(codice));
         }
     } catch (const ErroreRecord &) {
         completaSalvataggio(erroreScrittura);

@@ -50,10 +50,11 @@ public:
     // stored in the file now; returns whether it did. The comparison and the
     // writing happen under the lock, so two games cannot lose each other's
     // record. Both files are written in full beside the old ones, then a
-    // journal is put in place and both are moved over the old pair: a game
-    // killed at any moment leaves either the old pair or a save that the
-    // next to take the lock finishes. On a failure before the journal the
-    // old record stays as it was, and ErroreRecord says why.
+    // journal is put in place and both are moved over the old pair, each
+    // step on the disk before the next: a game killed, or a machine switched
+    // off, at any moment leaves either the old pair or a save that the next
+    // to take the lock finishes. On a failure before the journal is on the
+    // disk the old record stays as it was, and ErroreRecord says why.
     //
     // Where the lock or the score file cannot be had (a folder the pupil may
     // not write, a score file that cannot be read), the score is compared
