@@ -10,7 +10,7 @@ DEBIAN_PACKAGES := \
 	fonts-liberation2 fonts-dejavu-core \
 	xvfb xauth xdotool libxcb1-dev \
 	clang-14 libclang-rt-14-dev \
-	qt6-translations-l10n desktop-file-utils appstream dpkg-dev
+	qt6-translations-l10n desktop-file-utils appstream dpkg-dev strace
 
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
