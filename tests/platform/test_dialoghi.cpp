@@ -6,24 +6,8 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include <functional>
-
-namespace {
-
-// Runs `guarda` on the box once it is open and waiting, then presses `tasto`
-// in it as the pupil would.
-void allApertura(std::function<void(QWidget *)> guarda, Qt::Key tasto)
-{
-    QTimer::singleShot(0, [=] {
-        QWidget *box = QApplication::activeModalWidget();
-        guarda(box);
-        QTest::keyClick(box ? box->focusWidget() : nullptr, tasto);
-    });
-}
-
-} // namespace
-
-// The real boxes, looked at while they wait for the pupil.
+// The real boxes, looked at while they wait for the pupil, then answered
+// with a key as the pupil would.
 class TestDialoghi : public QObject
 {
     Q_OBJECT
@@ -45,39 +29,34 @@ void TestDialoghi::domandaSiNo()
 {
     QFETCH(int, tasto);
     QStringList visto;
-    allApertura(
-        [&](QWidget *w) {
-            auto *box = qobject_cast<QMessageBox *>(w);
-            if (!box)
-                return;
-            visto << box->windowTitle() << box->text()
-                  << QString::number(box->icon() == QMessageBox::Question)
-                  << QString::number(box->defaultButton() == box->button(QMessageBox::No))
-                  << QString::number(box->escapeButton() == box->button(QMessageBox::No));
-        },
-        Qt::Key(tasto));
-    DialoghiQt dialoghi;
-    QCOMPARE(
-        dialoghi.MsgBox("Vuoi veramente lasciarmi  ?", Stile::SiNoDomanda, "Uscire dal programma"),
-        Risposta::No);
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        QAbstractButton *no = box->button(QMessageBox::No);
+        visto << box->windowTitle() << box->text()
+              << (box->icon() == QMessageBox::Question ? "?" : "no question icon")
+              << (box->defaultButton() == no ? "No" : "Yes")
+              << (box->escapeButton() == no ? "No" : "Yes");
+        QTest::keyClick(box, Qt::Key(tasto));
+    });
+    QCOMPARE(DialoghiQt().MsgBox("Vuoi veramente lasciarmi  ?", Stile::SiNoDomanda,
+                                 "Uscire dal programma"),
+             Risposta::No);
     QCOMPARE(visto,
-             QStringList({"Uscire dal programma", "Vuoi veramente lasciarmi  ?", "1", "1", "1"}));
+             QStringList({"Uscire dal programma", "Vuoi veramente lasciarmi  ?", "?", "No", "No"}));
 }
 
 void TestDialoghi::nomeAnnullato()
 {
     QStringList visto;
-    allApertura(
-        [&](QWidget *w) {
-            auto *box = qobject_cast<QInputDialog *>(w);
-            if (!box)
-                return;
-            visto << box->windowTitle() << box->labelText() << box->textValue();
-            QTest::keyClicks(box->focusWidget(), "Ada");
-        },
-        Qt::Key_Escape);
-    DialoghiQt dialoghi;
-    QCOMPARE(dialoghi.InputBox("Come ti chiami?", QString()), QString());
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        visto << box->windowTitle() << box->labelText() << box->textValue();
+        QTest::keyClicks(box->focusWidget(), "Ada");
+        QTest::keyClick(box->focusWidget(), Qt::Key_Escape);
+    });
+    QCOMPARE(DialoghiQt().InputBox("Come ti chiami?", QString()), QString());
     QCOMPARE(visto, QStringList({"Zeffirano", "Come ti chiami?", ""}));
 }
 
