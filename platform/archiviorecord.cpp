@@ -314,25 +314,22 @@ std::unique_ptr<QLockFile> ArchivioRecord::prendiLucchetto(int attesaMassimaMs,
 void ArchivioRecord::completaSalvataggio(FabbricaErrore errore) const
 {
     const QStringList finali = {destinazione(percorsoPunteggio()), destinazione(percorsoNome())};
+    // What errno says went wrong with this file.
+    const auto interrotto = [errore](const QString &percorso) {
+        const int codice = errno;
+        return errore(percorso, QStringLiteral("un salvataggio interrotto non si è potuto "
+                                               "completare: %1")
+                                    .arg(motivoDaErrno(codice)));
+    };
     if (QFileInfo(percorsoGiornale()).isFile()) {
         // The save counted: move what is still waiting. Only these two
         // names are ever moved, whatever the journal says.
-        for (const QString &finale : finali) {
-            if (!QFileInfo::exists(finale + Nuovo) || sostituisci(finale + Nuovo, finale))
-                continue;
-            const int codice = errno;
-            throw errore(finale, QStringLiteral("un salvataggio interrotto non si è potuto "
-                                                "completare: %1")
-                                     .arg(motivoDaErrno(codice)));
-        }
+        for (const QString &finale : finali)
+            if (QFileInfo::exists(finale + Nuovo) && !sostituisci(finale + Nuovo, finale))
+                throw interrotto(finale);
         // The pair on the disk before the journal that vouches for it goes.
-        const QString nonScritto = sincronizzaCartelle(finali);
-        if (!nonScritto.isEmpty()) {
-            const int codice = errno;
-            throw errore(nonScritto, QStringLiteral("un salvataggio interrotto non si è potuto "
-                                                    "completare: %1")
-                                         .arg(motivoDaErrno(codice)));
-        }
+        if (const QString nonScritto = sincronizzaCartelle(finali); !nonScritto.isEmpty())
+            throw interrotto(nonScritto);
         if (!QFile::remove(percorsoGiornale()))
             throw errore(percorsoGiornale(),
                          QStringLiteral("non si è potuto togliere il giornale"));
@@ -363,20 +360,23 @@ bool ArchivioRecord::salvaSeBattuto(const QString &punteggio, const QString &nom
         return battutoIlRecord(memorizzato.toStdString(), punteggio.toStdString());
     };
     const QByteArray mostrato = recordMostrato.toUtf8();
+    // Where nothing can be saved, only a score that beats what is known of
+    // the record is a loss to report.
+    const auto nienteDaPerdere = [&](const QByteArray &noto, const QString &motivo) {
+        if (battuto(noto))
+            throw erroreScrittura(percorsoPunteggio(), motivo);
+        return false;
+    };
 
     QLockFile::LockError errore = QLockFile::NoError;
     const auto lucchetto = prendiLucchetto(attesaMassimaMs, errore);
     if (!lucchetto) {
-        // Nothing can be saved now; a score that would not be saved anyway
-        // is no loss to report.
-        QByteArray senzaLucchetto = mostrato;
+        QByteArray noto = mostrato;
         try {
-            senzaLucchetto = leggiByte(percorsoPunteggio());
+            noto = leggiByte(percorsoPunteggio());
         } catch (const ErroreRecord &) {
         }
-        if (!battuto(senzaLucchetto))
-            return false;
-        throw erroreScrittura(percorsoPunteggio(), motivoLucchetto(errore));
+        return nienteDaPerdere(noto, motivoLucchetto(errore));
     }
     completaSalvataggio(erroreScrittura);
 
@@ -386,10 +386,7 @@ bool ArchivioRecord::salvaSeBattuto(const QString &punteggio, const QString &nom
         try {
             vecchio = leggiByte(percorsoPunteggio());
         } catch (const ErroreRecord &) {
-            if (!battuto(mostrato))
-                return false;
-            throw erroreScrittura(percorsoPunteggio(),
-                                  QStringLiteral("il file che c'è non si può leggere"));
+            return nienteDaPerdere(mostrato, QStringLiteral("il file che c'è non si può leggere"));
         }
     }
     if (!battuto(vecchio))

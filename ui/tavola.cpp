@@ -152,8 +152,7 @@ void Tavola::Form_Load()
         static_cast<std::int16_t>(Vicino(orologio.Secondi + Orologio::DurataGara));
     ui->lblconto->setText(QString::fromStdString(orologio.testo()));
     // A warning may have kept the clock waiting: its first second starts now.
-    if (Timer1->isActive())
-        Timer1->start();
+    Timer1->start();
     inCaricamento_ = false;
 }
 
