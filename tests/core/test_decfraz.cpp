@@ -18,7 +18,7 @@ struct Caso
     double interoDopo;
 };
 
-// make test names each case, not its bytes.
+// A failure message shows each case, not its bytes.
 void PrintTo(const Caso &c, std::ostream *os)
 {
     *os << c.nome;
@@ -28,7 +28,7 @@ class DecfrazCasi : public testing::TestWithParam<Caso>
 {
 };
 
-TEST_P(DecfrazCasi, GivesTheUnsimplifiedFractionAndLeavesIntegerTimesDenominator)
+TEST_P(DecfrazCasi, UnsimplifiedFractionAndIntegerTimesDenominator)
 {
     Caso c = GetParam();
     std::string n = "vecchio", d = "vecchio";

@@ -12,7 +12,7 @@ struct Risposta
     bool esatta;
 };
 
-// make test names each case and its answer, not its bytes.
+// A failure message shows each case and its answer, not its bytes.
 void PrintTo(const Risposta &r, std::ostream *os)
 {
     *os << r.nome << ": " << r.numeratore << " over " << r.denominatore;

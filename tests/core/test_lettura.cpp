@@ -14,7 +14,7 @@ struct Caso
     double valore;
 };
 
-// make test names each case and its text, not its bytes.
+// A failure message shows each case and its text, not its bytes.
 void PrintTo(const Caso &c, std::ostream *os)
 {
     *os << c.nome << ": " << testing::PrintToString(c.testo);

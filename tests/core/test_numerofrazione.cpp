@@ -17,7 +17,7 @@ struct Caso
     const char *atteso;
 };
 
-// make test names each case and its input, not its bytes.
+// A failure message shows each case and its input, not its bytes.
 void PrintTo(const Caso &c, std::ostream *os)
 {
     *os << c.nome << ": " << c.numero << ", " << c.ripetute << " repeating, separator "
