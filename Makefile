@@ -1,28 +1,41 @@
-# Two commands do all the set-up on a fresh Debian 12 machine:
+# Two commands do all the set-up on a fresh Debian 12 or Debian 13 machine:
 #   make run    installs what is missing, builds and starts the game
-#   make test   the same set-up, then every test through CTest
+#   make test   the same set-up and the test tools, then every test through CTest
 
-# Every Debian package the game and its tests need, in one place.
-DEBIAN_PACKAGES := \
+# The Debian packages each job needs, by names that Debian 12 and Debian 13
+# both have. fonts-liberation2 is Liberation 2 on Debian 12 and leads to
+# fonts-liberation, which holds it, on Debian 13.
+GAME_PACKAGES := \
 	cmake ninja-build g++ pkg-config \
-	qt6-base-dev qt6-base-dev-tools libgl-dev \
-	libgtest-dev \
-	fonts-liberation2 fonts-dejavu-core \
-	xvfb xauth xdotool libxcb1-dev \
-	clang-14 libclang-rt-14-dev \
-	qt6-translations-l10n desktop-file-utils appstream dpkg-dev strace
+	qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n \
+	fonts-liberation2 fonts-dejavu-core
+# The tests: GoogleTest, the real game under Xvfb driven by xdotool, the
+# desktop files' validators, one save traced, the Debian package and lintian.
+TEST_PACKAGES := \
+	libgtest-dev xvfb xauth xdotool desktop-file-utils appstream strace \
+	dpkg-dev file lintian
+PACKAGE_PACKAGES := dpkg-dev file
+
+# What `deps` installs; each target below adds what its job needs.
+DEBIAN_PACKAGES = $(GAME_PACKAGES)
+# Whether the tests are configured too (they need GoogleTest).
+TESTING := OFF
 
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
-.PHONY: all deps configure build run test package clean
+.PHONY: all deps test-deps configure build run test package clean
+
+test test-deps: DEBIAN_PACKAGES += $(TEST_PACKAGES)
+test: TESTING := ON
+package: DEBIAN_PACKAGES += $(PACKAGE_PACKAGES)
 
 all: build
 
 deps:
 	@missing=""; \
-	for p in $(DEBIAN_PACKAGES); do \
+	for p in $(sort $(DEBIAN_PACKAGES)); do \
 		dpkg-query -W -f='$${Status}\n' "$$p" 2>/dev/null | grep -q '^install ok installed$$' \
 			|| missing="$$missing $$p"; \
 	done; \
@@ -32,8 +45,12 @@ deps:
 		DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
 	fi
 
+# Only what make test needs, without building: for a machine that is about
+# to lose its network, such as the fresh-Debian check.
+test-deps: deps
+
 configure: deps
-	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DBUILD_TESTING=$(TESTING)
 
 build: configure
 	cmake --build $(BUILD_DIR)
@@ -45,8 +62,12 @@ test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
 
 # A Debian package for the school's machines: apt install ./build-package/zeffirano_*.deb
+# It is built with Debian's hardening flags, as Debian's own packages are.
 package: deps
-	cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+	export DEB_BUILD_MAINT_OPTIONS=hardening=+all; \
+	cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+		-DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
+		-DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)"
 	cmake --build build-package
 	cd build-package && cpack -G DEB
 	@ls build-package/zeffirano_*.deb

@@ -5,6 +5,8 @@ BENCH_DIR ?= build-bench
 
 .PHONY: bench
 
+bench: DEBIAN_PACKAGES += xvfb xauth xdotool libxcb1-dev
+
 bench: deps
 	cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DZEFFIRANO_BENCH=ON \
 		-DBUILD_TESTING=OFF

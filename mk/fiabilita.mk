@@ -4,7 +4,8 @@
 #                                 UndefinedBehaviorSanitizer, stopping at the
 #                                 first fault
 #   make fuzz [FUZZ_SECONDS=60]   each fuzz target in fuzz/ for that long,
-#                                 built with clang++-14 and libFuzzer; new
+#                                 built with Debian's clang (14 on Debian
+#                                 12, 19 on Debian 13) and libFuzzer; new
 #                                 inputs go to $(FUZZ_DIR)/trovati, inputs
 #                                 that break a target to $(FUZZ_DIR)/guasti
 
@@ -24,9 +25,12 @@ SANITIZE_ENV := \
 
 .PHONY: test-sanitize fuzz
 
+test-sanitize: DEBIAN_PACKAGES += $(TEST_PACKAGES)
+fuzz: DEBIAN_PACKAGES += clang libclang-rt-dev
+
 test-sanitize: deps
 	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
-		-DCMAKE_CXX_COMPILER=g++ -DZEFFIRANO_SANITIZE=ON
+		-DCMAKE_CXX_COMPILER=g++ -DZEFFIRANO_SANITIZE=ON -DBUILD_TESTING=ON
 	cmake --build $(SANITIZE_DIR)
 	cd $(SANITIZE_DIR) && $(SANITIZE_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure
 
@@ -34,7 +38,7 @@ test-sanitize: deps
 # shown (runs, coverage, features, corpus, memory), or its end when it broke.
 fuzz: deps
 	cmake -S fuzz -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-		-DCMAKE_CXX_COMPILER=clang++-14
+		-DCMAKE_CXX_COMPILER=clang++
 	cmake --build $(FUZZ_DIR)
 	@mkdir -p $(FUZZ_DIR)/guasti
 	@for t in $(FUZZ_TARGETS); do \

@@ -3,6 +3,7 @@
 #include "tavola.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QTranslator>
 
 int main(int argc, char *argv[])
@@ -11,9 +12,11 @@ int main(int argc, char *argv[])
 
     // Qt's own words (Sì, No, Annulla) in Italian like the rest of the game,
     // whatever the system language; numbers and times still follow the
-    // user's locale.
+    // user's locale. They come from where the system keeps Qt's
+    // translations (Debian's qt6-translations-l10n), to match the Qt in use.
     QTranslator traduzioneQt;
-    if (traduzioneQt.load(QStringLiteral(":/traduzioni/qtbase_it.qm")))
+    if (traduzioneQt.load(QStringLiteral("qtbase_it"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&traduzioneQt);
 
     DialoghiQt dialoghi;
