@@ -4,75 +4,21 @@
 #include "archiviorecord.h"
 #include "decfraz.h"
 #include "dialoghi.h"
+#include "facce.h"
 #include "localita.h"
 #include "numerofrazione.h"
 #include "record.h"
+#include "risorse.h"
 #include "tastiera.h"
 #include "ui_tavola.h"
 
 #include <QCursor>
-#include <QFont>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QLocale>
-#include <QPixmap>
 #include <QResizeEvent>
 #include <QShowEvent>
 #include <QTimer>
-
-namespace {
-
-// The form asks for the classic Windows faces; these are the free ones that
-// look and measure alike on Linux.
-void registraSostitutiCaratteri()
-{
-    static bool fatto = false;
-    if (fatto)
-        return;
-    fatto = true;
-    QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "DejaVu Sans"});
-    QFont::insertSubstitutions("Arial", {"Liberation Sans", "DejaVu Sans"});
-    QFont::insertSubstitutions("Arial Black", {"DejaVu Sans", "Liberation Sans"});
-    QFont::insertSubstitutions("Times New Roman", {"Liberation Serif", "DejaVu Serif"});
-}
-
-// A picture at the screen's pixel density: the @2x drawing on a dense
-// screen, so nothing is a blurred enlargement. Only the drawing that is
-// shown is decoded.
-QPixmap figura(QString nome, QSize lato, qreal densita)
-{
-    if (densita > 1)
-        nome.replace(QLatin1String(".png"), QLatin1String("@2x.png"));
-    QPixmap disegno(nome);
-    const QSize pixel = lato * densita;
-    if (disegno.size() != pixel)
-        disegno = disegno.scaled(pixel, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    disegno.setDevicePixelRatio(densita);
-    return disegno;
-}
-
-// A form holds font sizes in whole points only; the faces of 8.25, 9.75 and
-// 13.5 points carry their exact size in a "punti" property of their own.
-void applicaPuntiFrazionari(QWidget *finestra)
-{
-    for (QWidget *controllo : finestra->findChildren<QWidget *>()) {
-        const QVariant punti = controllo->property("punti");
-        if (!punti.isValid())
-            continue;
-        QFont carattere = controllo->font();
-        carattere.setPointSizeF(punti.toDouble());
-        controllo->setFont(carattere);
-    }
-}
-
-} // namespace
-
-static void caricaRisorse()
-{
-    // The pictures live in the ui library; a static library must ask for
-    // its resources by name or the linker drops them.
-    Q_INIT_RESOURCE(assets);
-}
 
 Tavola::Tavola(Servizi servizi, std::unique_ptr<SorgenteCasuale> casuale, QWidget *parent)
     : QMainWindow(parent), servizi_(servizi), casuale_(std::move(casuale))
@@ -92,7 +38,7 @@ void Tavola::carica()
     ui = std::make_unique<Ui::Tavola>();
     ui->setupUi(this);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    applicaPuntiFrazionari(this);
+    applicaFacce(this);
 
     for (auto *etichetta : findChildren<EtichettaAuto *>())
         etichetta->seguiTesto();
@@ -244,7 +190,7 @@ void Tavola::Form_Resize()
     if (windowState() & Qt::WindowMinimized)
         MostraTempo();
     else
-        setWindowTitle("Zeffirano");
+        setWindowTitle(TitoloProgramma);
 }
 
 // Minimised, the task bar shows the time of day that the seconds left make
