@@ -102,18 +102,14 @@ void Tavola::Form_Load()
     inCaricamento_ = false;
 }
 
-// Both record files, created empty when missing, shown as they are. A file
-// that cannot be had is reported, no record is shown and the race goes on.
+// The record as the files hold it. A file that cannot be had is reported,
+// no record is shown and the race goes on.
 void Tavola::leggiRecord()
 {
-    const ArchivioRecord archivio(PercorsoDati);
     try {
-        const auto lucchetto = archivio.blocca(); // held while read: one save's pair
-        archivio.creaSeMancano();
-        const QString punti = Leggifiletxt(archivio.percorsoPunteggio());
-        const QString nome = Leggifiletxt(archivio.percorsoNome());
-        ui->lblpunti->setText(punti);
-        ui->lblnome->setText(nome);
+        const Record record = ArchivioRecord(PercorsoDati).leggi();
+        ui->lblpunti->setText(record.punteggio);
+        ui->lblnome->setText(record.nome);
     } catch (const ErroreRecord &errore) {
         ui->lblpunti->setText(QString());
         ui->lblnome->setText(QString());
