@@ -5,9 +5,6 @@
 #include "decfraz.h"
 #include "dialoghi.h"
 #include "facce.h"
-#include "localita.h"
-#include "numerofrazione.h"
-#include "record.h"
 #include "risorse.h"
 #include "tastiera.h"
 #include "ui_tavola.h"
@@ -228,62 +225,6 @@ void Tavola::Form_Activate()
     cmdNext_Click();
 }
 
-void Tavola::cmdExit_Click()
-{
-    if (MsgBox("Vuoi veramente lasciarmi  ?", Stile::SiNoDomanda, "Uscire dal programma") ==
-        Risposta::No)
-        return;
-    SalvaRecord();
-    terminato_ = true;
-    servizi_.uscita.termina();
-}
-
-void Tavola::SalvaRecord()
-{
-    try {
-        const ArchivioRecord archivio(PercorsoDati);
-        if (archivio.salvaSeBattuto(ui->lblScore->text(), ui->lblnome1->text(), AttesaLucchetto,
-                                    ui->lblpunti->text()))
-            MsgBox("Ok ho registrato il tuo record, C A M P I O N E\"");
-    } catch (const ErroreRecord &errore) {
-        MsgBox(errore.messaggio, Stile::Avviso);
-    }
-}
-
-void Tavola::Next_Click()
-{
-    if (MsgBox("INIZIAMO UNA NUOVA GARA  ?", Stile::SiNoDomanda, "INIZIARE NUOVA GARA") ==
-        Risposta::No)
-        return;
-    scarica();
-    carica();
-    show();
-}
-
-void Tavola::HELP_Click()
-{
-    MsgBox(ui->lblnome1->text() +
-           " devi risolvere così: es 1,5(31) =  [1531-15]/990= 1516/990. Questo "
-           "è il risultato, non semplificare. " +
-           "Ciao ...e buon lavoro ");
-}
-
-void Tavola::calc_Click()
-{
-    for (const Calcolatrice &calcolatrice : calcolatriciNote()) {
-        const QString percorso = servizi_.avviatore.trova(calcolatrice.programma);
-        if (percorso.isEmpty())
-            continue;
-        if (!servizi_.avviatore.avviaStaccato(percorso, calcolatrice.argomenti))
-            MsgBox(QStringLiteral("Non riesco ad aprire la calcolatrice\n%1\n\nLa gara continua.")
-                       .arg(percorso),
-                   Stile::Avviso);
-        return;
-    }
-    MsgBox("Su questo computer non ho trovato una calcolatrice da aprire.\n\nLa gara continua.",
-           Stile::Avviso);
-}
-
 QString Tavola::decfraz(Valore &intero, Valore &aperiodo, double &periodo)
 {
     return QString::fromStdString(::decfraz(intero, aperiodo, periodo, Numeratore, Denominatore));
@@ -315,15 +256,6 @@ void Tavola::cmdNext_Click()
     ui->cmdNext->setEnabled(false);
     dipingiSfumatura(esercizio.ParteIntera, esercizio.Antiperiodo);
     ui->txtAnswer->setFocus();
-}
-
-// The integer part as a whole number plus a reduced fraction, into the
-// hidden lblNum2; since it is a whole number, it comes back as it is.
-void Tavola::Command1_Click()
-{
-    const double Valoredoppio = ui->lblNum1->text().toDouble();
-    const std::string testo = Numeroafrazione(Valoredoppio, 0, SeparatoreDecimali());
-    ui->lblNum2->setText(QString::fromStdString(daWindows1252(testo)));
 }
 
 void Tavola::dipingiSfumatura(int parteIntera, int antiperiodo)
