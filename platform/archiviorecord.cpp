@@ -3,6 +3,7 @@
 #include "coppiafile.h"
 #include "lucchetto.h"
 #include "record.h"
+#include "windows1252.h"
 
 #include <QDir>
 #include <QFile>

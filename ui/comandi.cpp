@@ -7,8 +7,8 @@
 #include "dialoghi.h"
 #include "localita.h"
 #include "numerofrazione.h"
-#include "record.h"
 #include "ui_tavola.h"
+#include "windows1252.h"
 
 void Tavola::cmdExit_Click()
 {
