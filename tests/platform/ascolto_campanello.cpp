@@ -1,43 +1,34 @@
-#include "ascolto_campanello.h"
-
+// Plain Xlib, kept apart from Qt's headers, whose names its macros clash with.
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 
 #include <poll.h>
 
-AscoltoCampanello::AscoltoCampanello()
+// Whether the X server's bell rang, whoever rang it, within attesaMs of
+// suona(): a connection of its own asks the keyboard extension for its bell
+// events before suona() runs. False too where the server cannot be asked.
+bool campanelloSentito(void (*suona)(), int attesaMs)
 {
-    display_ = XOpenDisplay(nullptr);
-    if (!display_)
-        return;
-    int codice = 0, errore = 0, maggiore = XkbMajorVersion, minore = XkbMinorVersion;
-    if (!XkbQueryExtension(display_, &codice, &eventoXkb_, &errore, &maggiore, &minore) ||
-        !XkbSelectEvents(display_, XkbUseCoreKbd, XkbBellNotifyMask, XkbBellNotifyMask)) {
-        XCloseDisplay(display_);
-        display_ = nullptr;
-        return;
-    }
-    XSync(display_, False); // the server listens before anything rings
-}
-
-AscoltoCampanello::~AscoltoCampanello()
-{
-    if (display_)
-        XCloseDisplay(display_);
-}
-
-bool AscoltoCampanello::suonato(int attesaMs)
-{
-    for (int attesa = 0; attesa <= attesaMs; attesa += 10) {
-        while (XPending(display_)) {
-            XEvent evento;
-            XNextEvent(display_, &evento);
-            if (evento.type == eventoXkb_ &&
-                reinterpret_cast<XkbEvent *>(&evento)->any.xkb_type == XkbBellNotify)
-                return true;
+    Display *display = XOpenDisplay(nullptr);
+    if (!display)
+        return false;
+    int codice, evento, errore, maggiore = XkbMajorVersion, minore = XkbMinorVersion;
+    bool sentito = false;
+    if (XkbQueryExtension(display, &codice, &evento, &errore, &maggiore, &minore) &&
+        XkbSelectEvents(display, XkbUseCoreKbd, XkbBellNotifyMask, XkbBellNotifyMask)) {
+        XSync(display, False);
+        suona();
+        for (int atteso = 0; !sentito && atteso <= attesaMs; atteso += 10) {
+            while (!sentito && XPending(display)) {
+                XEvent e;
+                XNextEvent(display, &e);
+                sentito = e.type == evento &&
+                          reinterpret_cast<XkbEvent *>(&e)->any.xkb_type == XkbBellNotify;
+            }
+            pollfd connessione = {ConnectionNumber(display), POLLIN, 0};
+            poll(&connessione, 1, 10);
         }
-        pollfd connessione = {ConnectionNumber(display_), POLLIN, 0};
-        poll(&connessione, 1, 10);
     }
-    return false;
+    XCloseDisplay(display);
+    return sentito;
 }
