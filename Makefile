@@ -9,10 +9,11 @@ GAME_PACKAGES := \
 	cmake ninja-build g++ pkg-config \
 	qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n \
 	fonts-liberation2 fonts-dejavu-core
-# The tests: GoogleTest, the real game under Xvfb driven by xdotool, the
-# desktop files' validators, one save traced, the Debian package and lintian.
+# The tests: GoogleTest, Xlib to hear the bell, the real game under Xvfb
+# driven by xdotool, the desktop files' validators, one save traced, the
+# Debian package and lintian.
 TEST_PACKAGES := \
-	libgtest-dev xvfb xauth xdotool desktop-file-utils appstream strace \
+	libgtest-dev libx11-dev xvfb xauth xdotool desktop-file-utils appstream strace \
 	dpkg-dev file lintian
 PACKAGE_PACKAGES := dpkg-dev file
 

@@ -20,7 +20,7 @@ std::string decfraz(Valore &intero, Valore &aperiodo, double periodo, std::strin
     } else {
         const std::string a = aperiodo.cifre();
         const std::string s = a + p;
-        if (s.size() > 15)
+        if (s.size() > std::size_t(CifreEsatte))
             throw std::overflow_error("non-repeating part and period have too many digits");
         D = std::pow(10.0, static_cast<double>(s.size())) -
             std::pow(10.0, static_cast<double>(a.size()));

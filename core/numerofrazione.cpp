@@ -1,5 +1,7 @@
 #include "numerofrazione.h"
 
+#include "valore.h"
+
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -60,11 +62,11 @@ std::string testoLocale(double numero, char separatore)
     if (numero == 0)
         return "0";
 
-    // The fewest significant digits, up to 15, that read back as the number.
+    // The fewest significant digits, up to CifreEsatte, that read back as the number.
     char scientifico[64];
     int cifre = 1;
     char *fineScientifico = scientifico;
-    for (; cifre <= 15; ++cifre) {
+    for (; cifre <= CifreEsatte; ++cifre) {
         fineScientifico = std::to_chars(scientifico, scientifico + sizeof scientifico, numero,
                                         std::chars_format::scientific, cifre - 1)
                               .ptr;
@@ -73,8 +75,8 @@ std::string testoLocale(double numero, char separatore)
         if (riletto == numero)
             break;
     }
-    if (cifre > 15)
-        cifre = 15;
+    if (cifre > CifreEsatte)
+        cifre = CifreEsatte;
     const std::string_view s(scientifico, fineScientifico - scientifico);
     int esponente = 0;
     const auto e = s.find('e');

@@ -15,12 +15,6 @@ constexpr std::size_t DimensioneMassimaRecord = 64 * 1024;
 // that Windows-1252 cannot hold is written as "?".
 std::string rigaRecord(std::string_view testoUtf8);
 
-// Windows-1252 bytes as UTF-8 text, byte for byte, line ends included.
-std::string daWindows1252(std::string_view byte);
-
-// UTF-8 text as Windows-1252 bytes, "?" for what the code page lacks.
-std::string inWindows1252(std::string_view testoUtf8);
-
 // Whether the current score beats the stored one. Both are read by their
 // leading number, so a score file "12\r\n" holds 12, and one that is empty
 // or begins with letters holds 0. Only a strictly higher score is a record.

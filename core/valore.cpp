@@ -35,8 +35,7 @@ std::string Valore::cifre() const
             !t->empty() && t->find_first_not_of("0123456789") == std::string::npos;
         if (!soloCifre)
             throw ErroreConversione("\"" + *t + "\" is not a whole number");
-        // Fifteen digits are the most a double holds exactly.
-        if (t->size() > 15)
+        if (t->size() > std::size_t(CifreEsatte))
             throw ErroreConversione("\"" + *t + "\" has too many digits");
         return *t;
     }

@@ -41,9 +41,18 @@ public:
     using std::invalid_argument::invalid_argument;
 };
 
+// Fifteen decimal digits are the most a double holds exactly, whatever
+// they are: the longest number the game reads, writes or works out.
+constexpr int CifreEsatte = 15;
+
+constexpr double dieciAlla(int esponente)
+{
+    return esponente == 0 ? 1.0 : 10.0 * dieciAlla(esponente - 1);
+}
+
 // Exact whole numbers in a double stop short of this; beyond it the rule's
 // arithmetic would no longer be exact.
-constexpr double LimiteEsatto = 1e15;
+constexpr double LimiteEsatto = dieciAlla(CifreEsatte);
 
 // Plain decimal digits of a non-negative whole number below LimiteEsatto:
 // no sign, blank, grouping or leading zero ("0" for zero).

@@ -4,6 +4,7 @@
 
 #include "comune.h"
 #include "record.h"
+#include "windows1252.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -5,6 +5,8 @@
 
 #include <memory>
 
+class CoppiaDiFile;
+
 // A record file that cannot be read or written; the message says which file
 // and why, in words a teacher can act on.
 struct ErroreRecord
@@ -25,7 +27,16 @@ QString GetSystemDir();
 // cannot be read; reading never blocks and never changes the file.
 QString Leggifiletxt(const QString &nomefile);
 
-// The two record files in the data folder.
+// The record as its two files hold it, line ends and all.
+struct Record
+{
+    QString punteggio;
+    QString nome;
+};
+
+// The two record files in the data folder: what is read from them, when a
+// score is saved, and what a teacher is told when a file cannot be had. The
+// writing itself, whole or not at all, is CoppiaDiFile's.
 class ArchivioRecord
 {
 public:
@@ -45,6 +56,11 @@ public:
     // game can save either). Throws ErroreRecord when another game keeps the
     // lock past the wait, or a save left half done cannot be finished.
     [[nodiscard]] std::unique_ptr<QLockFile> blocca(int attesaMassimaMs = AttesaLucchetto) const;
+
+    // The record as a game starting now shows it: both files read under the
+    // lock, each created empty when missing. Throws ErroreRecord, saying
+    // which file and why, when the lock or a file cannot be had.
+    Record leggi(int attesaMassimaMs = AttesaLucchetto) const;
 
     // Saves the score and its holder's name when the score beats the one
     // stored in the file now; returns whether it did. The comparison and the
@@ -66,12 +82,8 @@ public:
                         const QString &recordMostrato = QString()) const;
 
 private:
-    using FabbricaErrore = ErroreRecord (*)(const QString &percorso, const QString &motivo);
-
-    QString percorsoGiornale() const;
-    std::unique_ptr<QLockFile> prendiLucchetto(int attesaMassimaMs,
-                                               QLockFile::LockError &errore) const;
-    void completaSalvataggio(FabbricaErrore errore) const;
+    QString percorsoLucchetto() const;
+    CoppiaDiFile coppia() const;
 
     QString cartella_;
 };

@@ -6,11 +6,6 @@
 
 namespace {
 
-QString titoloDa(const QString &titolo)
-{
-    return titolo.isEmpty() ? TitoloProgramma : titolo;
-}
-
 QMessageBox::Icon iconaDa(int stile)
 {
     switch (stile & 0x70) {
@@ -37,13 +32,13 @@ int DialoghiQt::MsgBox(const QString &testo, int stile, const QString &titolo)
     box.setText(testo);
     box.setIcon(iconaDa(stile));
 
-    if ((stile & 0x0F) == Stile::SiNo) {
+    if (chiedeSiNo(stile)) {
         QPushButton *si = box.addButton(QMessageBox::Yes);
         QPushButton *no = box.addButton(QMessageBox::No);
         box.setDefaultButton(stile & Stile::SecondoPredefinito ? no : si);
         box.setEscapeButton(no);
         box.exec();
-        return box.clickedButton() == si ? Risposta::Si : Risposta::No;
+        return box.clickedButton() == si ? Risposta::Si : rispostaSenzaSi(stile);
     }
     box.addButton(QMessageBox::Ok);
     box.exec();

@@ -22,8 +22,26 @@ constexpr int Si = 6;
 constexpr int No = 7;
 } // namespace Risposta
 
-// The title boxes carry when they are given none of their own.
+// The program's name: the window's title, and the title boxes carry when
+// they are given none of their own.
 inline const QString TitoloProgramma = QStringLiteral("Zeffirano");
+
+inline QString titoloDa(const QString &titolo)
+{
+    return titolo.isEmpty() ? TitoloProgramma : titolo;
+}
+
+inline bool chiedeSiNo(int stile)
+{
+    return (stile & 0x0F) == Stile::SiNo;
+}
+
+// What a box answers when it is closed without Yes: a question answers No,
+// any other box OK.
+inline int rispostaSenzaSi(int stile)
+{
+    return chiedeSiNo(stile) ? Risposta::No : Risposta::Ok;
+}
 
 // Modal boxes: one to tell or ask, one to type a line.
 class Dialoghi

@@ -1,6 +1,6 @@
 #include "localita.h"
 
-#include "record.h"
+#include "windows1252.h"
 
 int SeparatoreDecimali(const QLocale &locale)
 {

@@ -1,8 +1,15 @@
 #include "etichettaauto.h"
 
+#include <QEvent>
+
 void EtichettaAuto::seguiTesto()
 {
     segue_ = true;
+    adattato_ = text();
+    // A text QLabel::setText changes asks the parent for a new layout, in
+    // an event that comes before the window is painted again.
+    if (parentWidget())
+        parentWidget()->installEventFilter(this);
 }
 
 void EtichettaAuto::setText(const QString &testo)
@@ -10,6 +17,41 @@ void EtichettaAuto::setText(const QString &testo)
     if (segue_ && !scarto_)
         scarto_ = size() - sizeHint(); // the form's text is still in place
     QLabel::setText(testo);
-    if (segue_)
-        resize((sizeHint() + *scarto_).expandedTo(QSize(1, 1)));
+    adatta();
+}
+
+bool EtichettaAuto::eventFilter(QObject *oggetto, QEvent *evento)
+{
+    if (evento->type() == QEvent::LayoutRequest)
+        raggiungiTesto();
+    return QLabel::eventFilter(oggetto, evento);
+}
+
+// A hidden window's labels ask nothing of their parent.
+void EtichettaAuto::showEvent(QShowEvent *evento)
+{
+    QLabel::showEvent(evento);
+    raggiungiTesto();
+}
+
+void EtichettaAuto::raggiungiTesto()
+{
+    if (text() != adattato_)
+        adatta();
+}
+
+void EtichettaAuto::adatta()
+{
+    if (!segue_)
+        return;
+    if (!scarto_) {
+        // The margin the form left around its own text, which a write
+        // through QLabel has already replaced.
+        const QString nuovo = text();
+        QLabel::setText(adattato_);
+        scarto_ = size() - sizeHint();
+        QLabel::setText(nuovo);
+    }
+    adattato_ = text();
+    resize((sizeHint() + *scarto_).expandedTo(QSize(1, 1)));
 }

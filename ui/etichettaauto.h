@@ -21,11 +21,22 @@ public:
 
     void seguiTesto();
 
-    // Hides QLabel::setText, which is not virtual: the window writes these
-    // labels through their own type.
+    // Resizes at once. QLabel::setText is not virtual: a text written
+    // through a QLabel pointer is fitted as soon as events run, before the
+    // label is painted.
     void setText(const QString &testo);
 
+protected:
+    bool eventFilter(QObject *oggetto, QEvent *evento) override;
+    void showEvent(QShowEvent *evento) override;
+
 private:
+    void adatta();
+    // Fits a text written behind setText's back.
+    void raggiungiTesto();
+
     std::optional<QSize> scarto_;
     bool segue_ = false;
+    // The text the size fits: the form's, until a new one comes.
+    QString adattato_;
 };

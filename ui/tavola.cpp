@@ -4,75 +4,18 @@
 #include "archiviorecord.h"
 #include "decfraz.h"
 #include "dialoghi.h"
-#include "localita.h"
-#include "numerofrazione.h"
-#include "record.h"
+#include "facce.h"
+#include "risorse.h"
 #include "tastiera.h"
 #include "ui_tavola.h"
 
 #include <QCursor>
-#include <QFont>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QLocale>
-#include <QPixmap>
 #include <QResizeEvent>
 #include <QShowEvent>
 #include <QTimer>
-
-namespace {
-
-// The form asks for the classic Windows faces; these are the free ones that
-// look and measure alike on Linux.
-void registraSostitutiCaratteri()
-{
-    static bool fatto = false;
-    if (fatto)
-        return;
-    fatto = true;
-    QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "DejaVu Sans"});
-    QFont::insertSubstitutions("Arial", {"Liberation Sans", "DejaVu Sans"});
-    QFont::insertSubstitutions("Arial Black", {"DejaVu Sans", "Liberation Sans"});
-    QFont::insertSubstitutions("Times New Roman", {"Liberation Serif", "DejaVu Serif"});
-}
-
-// A picture at the screen's pixel density: the @2x drawing on a dense
-// screen, so nothing is a blurred enlargement. Only the drawing that is
-// shown is decoded.
-QPixmap figura(QString nome, QSize lato, qreal densita)
-{
-    if (densita > 1)
-        nome.replace(QLatin1String(".png"), QLatin1String("@2x.png"));
-    QPixmap disegno(nome);
-    const QSize pixel = lato * densita;
-    if (disegno.size() != pixel)
-        disegno = disegno.scaled(pixel, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    disegno.setDevicePixelRatio(densita);
-    return disegno;
-}
-
-// A form holds font sizes in whole points only; the faces of 8.25, 9.75 and
-// 13.5 points carry their exact size in a "punti" property of their own.
-void applicaPuntiFrazionari(QWidget *finestra)
-{
-    for (QWidget *controllo : finestra->findChildren<QWidget *>()) {
-        const QVariant punti = controllo->property("punti");
-        if (!punti.isValid())
-            continue;
-        QFont carattere = controllo->font();
-        carattere.setPointSizeF(punti.toDouble());
-        controllo->setFont(carattere);
-    }
-}
-
-} // namespace
-
-static void caricaRisorse()
-{
-    // The pictures live in the ui library; a static library must ask for
-    // its resources by name or the linker drops them.
-    Q_INIT_RESOURCE(assets);
-}
 
 Tavola::Tavola(Servizi servizi, std::unique_ptr<SorgenteCasuale> casuale, QWidget *parent)
     : QMainWindow(parent), servizi_(servizi), casuale_(std::move(casuale))
@@ -92,7 +35,7 @@ void Tavola::carica()
     ui = std::make_unique<Ui::Tavola>();
     ui->setupUi(this);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    applicaPuntiFrazionari(this);
+    applicaFacce(this);
 
     for (auto *etichetta : findChildren<EtichettaAuto *>())
         etichetta->seguiTesto();
@@ -156,18 +99,14 @@ void Tavola::Form_Load()
     inCaricamento_ = false;
 }
 
-// Both record files, created empty when missing, shown as they are. A file
-// that cannot be had is reported, no record is shown and the race goes on.
+// The record as the files hold it. A file that cannot be had is reported,
+// no record is shown and the race goes on.
 void Tavola::leggiRecord()
 {
-    const ArchivioRecord archivio(PercorsoDati);
     try {
-        const auto lucchetto = archivio.blocca(); // held while read: one save's pair
-        archivio.creaSeMancano();
-        const QString punti = Leggifiletxt(archivio.percorsoPunteggio());
-        const QString nome = Leggifiletxt(archivio.percorsoNome());
-        ui->lblpunti->setText(punti);
-        ui->lblnome->setText(nome);
+        const Record record = ArchivioRecord(PercorsoDati).leggi();
+        ui->lblpunti->setText(record.punteggio);
+        ui->lblnome->setText(record.nome);
     } catch (const ErroreRecord &errore) {
         ui->lblpunti->setText(QString());
         ui->lblnome->setText(QString());
@@ -244,7 +183,7 @@ void Tavola::Form_Resize()
     if (windowState() & Qt::WindowMinimized)
         MostraTempo();
     else
-        setWindowTitle("Zeffirano");
+        setWindowTitle(TitoloProgramma);
 }
 
 // Minimised, the task bar shows the time of day that the seconds left make
@@ -286,62 +225,6 @@ void Tavola::Form_Activate()
     cmdNext_Click();
 }
 
-void Tavola::cmdExit_Click()
-{
-    if (MsgBox("Vuoi veramente lasciarmi  ?", Stile::SiNoDomanda, "Uscire dal programma") ==
-        Risposta::No)
-        return;
-    SalvaRecord();
-    terminato_ = true;
-    servizi_.uscita.termina();
-}
-
-void Tavola::SalvaRecord()
-{
-    try {
-        const ArchivioRecord archivio(PercorsoDati);
-        if (archivio.salvaSeBattuto(ui->lblScore->text(), ui->lblnome1->text(), AttesaLucchetto,
-                                    ui->lblpunti->text()))
-            MsgBox("Ok ho registrato il tuo record, C A M P I O N E\"");
-    } catch (const ErroreRecord &errore) {
-        MsgBox(errore.messaggio, Stile::Avviso);
-    }
-}
-
-void Tavola::Next_Click()
-{
-    if (MsgBox("INIZIAMO UNA NUOVA GARA  ?", Stile::SiNoDomanda, "INIZIARE NUOVA GARA") ==
-        Risposta::No)
-        return;
-    scarica();
-    carica();
-    show();
-}
-
-void Tavola::HELP_Click()
-{
-    MsgBox(ui->lblnome1->text() +
-           " devi risolvere così: es 1,5(31) =  [1531-15]/990= 1516/990. Questo "
-           "è il risultato, non semplificare. " +
-           "Ciao ...e buon lavoro ");
-}
-
-void Tavola::calc_Click()
-{
-    for (const Calcolatrice &calcolatrice : calcolatriciNote()) {
-        const QString percorso = servizi_.avviatore.trova(calcolatrice.programma);
-        if (percorso.isEmpty())
-            continue;
-        if (!servizi_.avviatore.avviaStaccato(percorso, calcolatrice.argomenti))
-            MsgBox(QStringLiteral("Non riesco ad aprire la calcolatrice\n%1\n\nLa gara continua.")
-                       .arg(percorso),
-                   Stile::Avviso);
-        return;
-    }
-    MsgBox("Su questo computer non ho trovato una calcolatrice da aprire.\n\nLa gara continua.",
-           Stile::Avviso);
-}
-
 QString Tavola::decfraz(Valore &intero, Valore &aperiodo, double &periodo)
 {
     return QString::fromStdString(::decfraz(intero, aperiodo, periodo, Numeratore, Denominatore));
@@ -373,15 +256,6 @@ void Tavola::cmdNext_Click()
     ui->cmdNext->setEnabled(false);
     dipingiSfumatura(esercizio.ParteIntera, esercizio.Antiperiodo);
     ui->txtAnswer->setFocus();
-}
-
-// The integer part as a whole number plus a reduced fraction, into the
-// hidden lblNum2; since it is a whole number, it comes back as it is.
-void Tavola::Command1_Click()
-{
-    const double Valoredoppio = ui->lblNum1->text().toDouble();
-    const std::string testo = Numeroafrazione(Valoredoppio, 0, SeparatoreDecimali());
-    ui->lblNum2->setText(QString::fromStdString(daWindows1252(testo)));
 }
 
 void Tavola::dipingiSfumatura(int parteIntera, int antiperiodo)

@@ -10,10 +10,10 @@
 namespace {
 
 // Hands out the given values in turn and notes where the reseeds fall.
-class SorgenteScriptata : public SorgenteCasuale
+class SorgenteTracciata : public SorgenteCasuale
 {
 public:
-    explicit SorgenteScriptata(std::vector<float> valori) : valori_(std::move(valori)) {}
+    explicit SorgenteTracciata(std::vector<float> valori) : valori_(std::move(valori)) {}
     float r() override
     {
         traccia += "r";
@@ -38,7 +38,7 @@ TEST(Vicino, HalvesGoToTheEvenNeighbour)
 
 TEST(EstraiEsercizio, PureDecimalReseedsBeforeIntegerAndPeriod)
 {
-    SorgenteScriptata s({0.25f, 0.4f, 0.5f});
+    SorgenteTracciata s({0.25f, 0.4f, 0.5f});
     const Esercizio e = estraiEsercizio(s);
     EXPECT_EQ(s.traccia, "SrrSr");
     EXPECT_EQ(e.ParteIntera, 3);
@@ -49,7 +49,7 @@ TEST(EstraiEsercizio, PureDecimalReseedsBeforeIntegerAndPeriod)
 
 TEST(EstraiEsercizio, MixedDecimalDrawsItsNonRepeatingPart)
 {
-    SorgenteScriptata s({0.0f, 0.5f, 0.999f, 0.999f});
+    SorgenteTracciata s({0.0f, 0.5f, 0.999f, 0.999f});
     const Esercizio e = estraiEsercizio(s);
     EXPECT_EQ(s.traccia, "SrrrSr");
     EXPECT_EQ(e.ParteIntera, 1);
@@ -67,7 +67,7 @@ std::map<int, int> frequenze(int campo, int passi)
         const float r = static_cast<float>(k) / static_cast<float>(passi);
         std::array<float, 4> valori = {0.5f, 0.75f, 0.5f, 0.5f}; // mixed, so all four are drawn
         valori[campo] = r;
-        SorgenteScriptata s({valori.begin(), valori.end()});
+        SorgenteTracciata s({valori.begin(), valori.end()});
         const Esercizio e = estraiEsercizio(s);
         const std::array<int, 4> esito = {e.ParteIntera, e.TipoPeriodico, e.Antiperiodo, e.Periodo};
         ++conta[esito[campo]];

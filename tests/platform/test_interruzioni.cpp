@@ -31,13 +31,12 @@ struct Coppia
     }
 };
 
-// What a game starting now reads: under the lock, once what a killed save
-// left has been finished or thrown away.
+// What a game starting now reads and shows: under the lock, once what a
+// killed save left has been finished or thrown away. The names are Latin-1.
 Coppia leggiAllAvvio(const ArchivioRecord &archivio)
 {
-    const auto lucchetto = archivio.blocca();
-    archivio.creaSeMancano();
-    return {contenuto(archivio.percorsoPunteggio()), contenuto(archivio.percorsoNome())};
+    const Record record = archivio.leggi();
+    return {record.punteggio.toLatin1(), record.nome.toLatin1()};
 }
 
 // The score of a pair whose files both come from one save by one of the

@@ -356,6 +356,13 @@ void TestTavola::etichetteCheCrescono()
     auto *nome = tavola.findChild<EtichettaAuto *>("lblnome1");
     nome->setText("Margherita Bellincioni");
     QVERIFY(nome->width() > 150);
+    // Written as a plain QLabel, shown or not, the size still follows.
+    static_cast<QLabel *>(punteggio)->setText("7");
+    tavola.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&tavola));
+    QCOMPARE(punteggio->geometry(), prima);
+    static_cast<QLabel *>(nome)->setText("Ada");
+    QTRY_VERIFY(nome->width() < 150);
     // Labels the form does not size by their text keep their size.
     QCOMPARE(tavola.findChild<QLabel *>("Labela")->metaObject()->className(), "QLabel");
 }

@@ -37,15 +37,15 @@ public:
 
     int MsgBox(const QString &testo, int stile, const QString &titolo) override
     {
-        mostra({testo, stile, titolo.isEmpty() ? TitoloProgramma : titolo, false});
+        mostra({testo, stile, titoloDa(titolo), false});
         if (!risposte.isEmpty())
             return risposte.takeFirst();
-        return (stile & 0x0F) == Stile::SiNo ? Risposta::No : Risposta::Ok;
+        return rispostaSenzaSi(stile);
     }
 
     QString InputBox(const QString &domanda, const QString &titolo) override
     {
-        mostra({domanda, 0, titolo.isEmpty() ? TitoloProgramma : titolo, true});
+        mostra({domanda, 0, titoloDa(titolo), true});
         return testi.isEmpty() ? QString() : testi.takeFirst();
     }
 

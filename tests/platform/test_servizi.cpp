@@ -1,0 +1,55 @@
+#include "sistema.h"
+
+#include "file.h"
+
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <QtTest>
+
+bool campanelloSentito(void (*suona)(), int attesaMs); // ascolto_campanello.cpp
+
+// The desktop services the window's tests only ever reach through their
+// stand-ins, reached for real once each.
+class TestServizi : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void avviatoreRealeConIsuoiArgomenti();
+    void campanelloRealeSuonaNelServerX();
+};
+
+// A program found on PATH gets the arguments it was started with, each as
+// it was given: xcalc is asked to start minimised this way.
+void TestServizi::avviatoreRealeConIsuoiArgomenti()
+{
+    QTemporaryDir cartella;
+    const QString registro = cartella.filePath("argomenti");
+    // Written whole, then renamed: the test never reads it half written.
+    scrivi(cartella.filePath("xcalc"), "#!/bin/sh\ncd \"$(dirname \"$0\")\"\n"
+                                       "printf '%s|' \"$@\" > argomenti.tmp\n"
+                                       "mv argomenti.tmp argomenti\n");
+    QFile(cartella.filePath("xcalc")).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    const QByteArray percorsi = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(cartella.path()) + ":" + percorsi);
+
+    AvviatoreQt avviatore;
+    const QString trovato = avviatore.trova("xcalc");
+    qputenv("PATH", percorsi);
+    QCOMPARE(trovato, cartella.filePath("xcalc"));
+    QVERIFY(avviatore.avviaStaccato(trovato, {"-iconic", "due parole", ""}));
+    QTRY_VERIFY(QFileInfo::exists(registro));
+    QCOMPARE(contenuto(registro), QByteArray("-iconic|due parole||"));
+}
+
+// The bell the game rings at time-up reaches the X server the game runs on.
+void TestServizi::campanelloRealeSuonaNelServerX()
+{
+    if (QGuiApplication::platformName() != "xcb")
+        QSKIP("needs an X server: run through tests/sistema/con_x_privato.sh");
+    QVERIFY(!campanelloSentito([] {}, 200));
+    QVERIFY(campanelloSentito([] { CampanelloQt().suona(); }, 5000));
+}
+
+QTEST_MAIN(TestServizi)
+#include "test_servizi.moc"
