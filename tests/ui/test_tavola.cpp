@@ -353,8 +353,12 @@ void TestTavola::etichetteCheCrescono()
     QCOMPARE(punteggio->pos(), prima.topLeft());
     QVERIFY(punteggio->width() > prima.width() + 40);
 
+    // The name starts empty; whatever comes, its last letter stays inside the frame.
     auto *nome = tavola.findChild<EtichettaAuto *>("lblnome1");
-    nome->setText("Margherita Bellincioni");
+    for (const QString &chi : {"Leo", "Margherita Bellincioni"}) {
+        nome->setText(chi);
+        QVERIFY(nome->fontMetrics().horizontalAdvance(chi) <= nome->contentsRect().width());
+    }
     QVERIFY(nome->width() > 150);
     // Labels the form does not size by their text keep their size.
     QCOMPARE(tavola.findChild<QLabel *>("Labela")->metaObject()->className(), "QLabel");
