@@ -53,5 +53,11 @@ void EtichettaAuto::adatta()
         QLabel::setText(nuovo);
     }
     adattato_ = text();
-    resize((sizeHint() + *scarto_).expandedTo(QSize(1, 1)));
+    // The form may draw a label a little narrower than Qt wants for its first
+    // text (an empty name in its frame): such a margin would cut the last
+    // letter of every later text, so a text gets at least what it needs.
+    QSize dimensione = sizeHint() + *scarto_;
+    if (!adattato_.isEmpty())
+        dimensione = dimensione.expandedTo(sizeHint());
+    resize(dimensione.expandedTo(QSize(1, 1)));
 }

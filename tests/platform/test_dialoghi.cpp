@@ -1,6 +1,7 @@
 #include "dialoghi.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -33,7 +34,14 @@ void TestDialoghi::domandaSiNo()
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         QVERIFY(box);
         QAbstractButton *no = box->button(QMessageBox::No);
-        visto << box->windowTitle() << box->text()
+        // The frame writes the title in the desktop's bold title face, beside
+        // an icon and buttons at least a line of that face wide each.
+        QFont faccia = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+        faccia.setBold(true);
+        const QFontMetrics titolo(faccia);
+        const bool tagliato =
+            box->width() < titolo.horizontalAdvance(box->windowTitle()) + 4 * titolo.height();
+        visto << box->windowTitle() + (tagliato ? " (cut)" : "") << box->text()
               << (box->icon() == QMessageBox::Question ? "?" : "no question icon")
               << (box->defaultButton() == no ? "No" : "Yes")
               << (box->escapeButton() == no ? "No" : "Yes");

@@ -353,8 +353,12 @@ void TestTavola::etichetteCheCrescono()
     QCOMPARE(punteggio->pos(), prima.topLeft());
     QVERIFY(punteggio->width() > prima.width() + 40);
 
+    // The name starts empty; whatever comes, its last letter stays inside the frame.
     auto *nome = tavola.findChild<EtichettaAuto *>("lblnome1");
-    nome->setText("Margherita Bellincioni");
+    for (const QString &chi : {"Leo", "Margherita Bellincioni"}) {
+        nome->setText(chi);
+        QVERIFY(nome->fontMetrics().horizontalAdvance(chi) <= nome->contentsRect().width());
+    }
     QVERIFY(nome->width() > 150);
     // Written as a plain QLabel, shown or not, the size still follows.
     static_cast<QLabel *>(punteggio)->setText("7");
