@@ -87,11 +87,13 @@ QString testoDaDire(const QString &testo)
             parti << conUnita(secondi, "secondo", "secondi");
         return parti.join(QLatin1String(" e "));
     }
+    static const QRegularExpression barra(QStringLiteral("\\s*/\\s*"));
+    static const QRegularExpression esclamazioni(QStringLiteral("\\s*!+\\s*(?=[^\\s!])"));
+    static const QRegularExpression muti(QStringLiteral("[!:]"));
     QString detto = testo;
-    detto.replace(QRegularExpression(QStringLiteral("\\s*/\\s*")), QStringLiteral(" fratto "));
-    detto.replace(QRegularExpression(QStringLiteral("\\s*!+\\s*(?=[^\\s!])")),
-                  QStringLiteral(", "));
-    detto.replace(QRegularExpression(QStringLiteral("[!:]")), QStringLiteral(" "));
+    detto.replace(barra, QStringLiteral(" fratto "));
+    detto.replace(esclamazioni, QStringLiteral(", "));
+    detto.replace(muti, QStringLiteral(" "));
     return detto.simplified();
 }
 

@@ -152,9 +152,10 @@ for prova in 1 2 3; do
     [ -z "$(detto)" ] || break
 done
 
-# An exercise as heard: its fraction, never simplified, into numeratore and
-# denominatore: 1,5(31) is 1531-15 over 990.
-valori='Parte intera ([0-9]+), (senza antiperiodo|antiperiodo ([0-9]+)), periodo ([0-9]+)'
+# An exercise as heard with the focus in the numerator box: its fraction,
+# never simplified, into numeratore and denominatore (1,5(31) is 1531-15
+# over 990).
+valori='Numeratore.*Parte intera ([0-9]+), (senza antiperiodo|antiperiodo ([0-9]+)), periodo ([0-9]+)'
 esercizio() {
     ascolta "$valori" "$1"
     [[ $(detto) =~ $valori ]]
