@@ -4,43 +4,64 @@
 
 #include <QAccessibleWidget>
 #include <QLabel>
+#include <QRegularExpression>
 
 namespace {
 
-// The labels on the game's own surface. Qt asks for a label's interface as
-// soon as its first text is set, before the form has given it its heading,
-// so the heading is looked up each time the name is read.
-class EtichettaConTitolo : public QAccessibleWidget
+// The labels and the fraction bar on the game's own surface. Qt asks for an
+// interface as soon as the form sets a first text or name, before it has
+// given the rest of the properties, so each one is looked up when it is read.
+class SullaSuperficie : public QAccessibleWidget
 {
 public:
-    explicit EtichettaConTitolo(QLabel *etichetta) : QAccessibleWidget(etichetta) {}
+    explicit SullaSuperficie(QWidget *controllo) : QAccessibleWidget(controllo) {}
 
     QAccessible::Role role() const override
     {
-        return etichetta()->pixmap().isNull() ? QAccessible::StaticText : QAccessible::Graphic;
+        const QLabel *e = etichetta();
+        return e && e->pixmap().isNull() ? QAccessible::StaticText : QAccessible::Graphic;
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State stato = QAccessibleWidget::state();
+        const bool vuota = !titolo().isEmpty() && valore().isEmpty() && testoSeVuota().isEmpty();
+        if (widget()->property("soloVisiva").toBool() || vuota)
+            stato.invisible = true;
+        return stato;
     }
 
     QString text(QAccessible::Text tipo) const override
     {
-        if (tipo != QAccessible::Name)
+        if (tipo != QAccessible::Name || !etichetta())
             return QAccessibleWidget::text(tipo);
-        const QString titolo = etichetta()->property("titolo").toString();
-        const QString valore = etichetta()->text().trimmed();
-        if (titolo.isEmpty())
-            return etichetta()->accessibleName().isEmpty() ? valore : etichetta()->accessibleName();
-        return valore.isEmpty() ? titolo : titolo + QStringLiteral(": ") + valore;
+        if (titolo().isEmpty())
+            return widget()->accessibleName().isEmpty() ? valore() : widget()->accessibleName();
+        if (valore().isEmpty())
+            return testoSeVuota().isEmpty() ? titolo() : testoSeVuota();
+        return titolo() + QLatin1Char(' ') + testoDaDire(valore());
     }
 
 private:
-    const QLabel *etichetta() const { return static_cast<const QLabel *>(widget()); }
+    const QLabel *etichetta() const { return qobject_cast<const QLabel *>(widget()); }
+    QString titolo() const { return widget()->property("titolo").toString(); }
+    QString testoSeVuota() const { return widget()->property("vuota").toString(); }
+    QString valore() const { return etichetta() ? etichetta()->text().trimmed() : QString(); }
 };
 
 QAccessibleInterface *fabbrica(const QString &, QObject *oggetto)
 {
-    auto *etichetta = qobject_cast<QLabel *>(oggetto);
-    if (etichetta && qobject_cast<Superficie *>(etichetta->parentWidget()))
-        return new EtichettaConTitolo(etichetta);
+    auto *controllo = qobject_cast<QFrame *>(oggetto);
+    const bool disegno = controllo && (qobject_cast<QLabel *>(controllo) ||
+                                       oggetto->metaObject() == &QFrame::staticMetaObject);
+    if (disegno && qobject_cast<Superficie *>(controllo->parentWidget()))
+        return new SullaSuperficie(controllo);
     return nullptr;
+}
+
+QString conUnita(int quanti, const char *una, const char *tante)
+{
+    return QString::number(quanti) + QLatin1Char(' ') + QLatin1String(quanti == 1 ? una : tante);
 }
 
 } // namespace
@@ -49,4 +70,39 @@ void registraEtichetteAccessibili()
 {
     static const bool fatto = (QAccessible::installFactory(fabbrica), true);
     (void)fatto;
+}
+
+QString testoDaDire(const QString &testo)
+{
+    static const QRegularExpression orologio(QStringLiteral("^(\\d+)[:.](\\d\\d)[:.](\\d\\d)$"));
+    const QRegularExpressionMatch ora = orologio.match(testo.trimmed());
+    if (ora.hasMatch()) {
+        QStringList parti;
+        if (const int ore = ora.captured(1).toInt())
+            parti << conUnita(ore, "ora", "ore");
+        if (const int minuti = ora.captured(2).toInt())
+            parti << conUnita(minuti, "minuto", "minuti");
+        const int secondi = ora.captured(3).toInt();
+        if (secondi || parti.isEmpty())
+            parti << conUnita(secondi, "secondo", "secondi");
+        return parti.join(QLatin1String(" e "));
+    }
+    static const QRegularExpression barra(QStringLiteral("\\s*/\\s*"));
+    static const QRegularExpression esclamazioni(QStringLiteral("\\s*!+\\s*(?=[^\\s!])"));
+    static const QRegularExpression muti(QStringLiteral("[!:]"));
+    QString detto = testo;
+    detto.replace(barra, QStringLiteral(" fratto "));
+    detto.replace(esclamazioni, QStringLiteral(", "));
+    detto.replace(muti, QStringLiteral(" "));
+    return detto.simplified();
+}
+
+void annuncia(QWidget *controllo, const QString &fatto)
+{
+    // The form's own description is the help that follows every message.
+    const char *aiuto = "aiutoAccessibile";
+    if (!controllo->property(aiuto).isValid())
+        controllo->setProperty(aiuto, controllo->accessibleDescription());
+    const QString solo = controllo->property(aiuto).toString();
+    controllo->setAccessibleDescription(fatto.isEmpty() ? solo : fatto + QLatin1Char(' ') + solo);
 }

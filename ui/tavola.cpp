@@ -236,9 +236,7 @@ void Tavola::cmdNext_Click()
     ui->Labela->setText(QString());
     ui->Labelp->setText(QString());
     ui->lblNum1->setText(QString());
-    ui->txtAnswer->setText(QString());
     ui->lblMessage->setText(QString());
-    ui->Text3->setText(QString());
 
     const Esercizio esercizio = estraiEsercizio(*casuale_);
     TipoPeriodico = esercizio.TipoPeriodico;
@@ -253,9 +251,21 @@ void Tavola::cmdNext_Click()
     ui->risultato->setText(decfraz(ParteIntera, Antiperiodo, Periodo));
     giudicato_ = false;
 
+    const QString antiperiodo = ui->Labela->text().isEmpty()
+                                    ? QStringLiteral("senza antiperiodo")
+                                    : QStringLiteral("antiperiodo ") + ui->Labela->text();
+    annuncia(ui->txtAnswer, QStringLiteral("Parte intera %1, %2, periodo %3.")
+                                .arg(ui->lblNum1->text(), antiperiodo, ui->Labelp->text()));
     ui->cmdNext->setEnabled(false);
     dipingiSfumatura(esercizio.ParteIntera, esercizio.Antiperiodo);
     ui->txtAnswer->setFocus();
+    // The boxes are cleared only now: Orca takes the first event it gets from
+    // a box that has the focus as the focus change, and one that is a change
+    // of text makes it announce nothing. Likewise the verdict leaves the
+    // button once the focus has: Orca speaks a change to the focused control.
+    ui->txtAnswer->setText(QString());
+    ui->Text3->setText(QString());
+    annuncia(ui->cmdNext, QString());
 }
 
 void Tavola::dipingiSfumatura(int parteIntera, int antiperiodo)
@@ -327,4 +337,14 @@ void Tavola::giudicaRisposta()
     }
     ui->lblScore->setText(QString::fromStdString(testoConteggio(conteggi_.RisposteEsatte())));
     ui->lblScore2->setText(QString::fromStdString(testoConteggio(conteggi_.totale())));
+
+    // Said by Orca with the button that takes the focus next.
+    const QString esito =
+        esatta ? QStringLiteral("Esatto.")
+               : QStringLiteral("Sbagliato, la frazione giusta è %1.")
+                     .arg(testoDaDire(QString::fromStdString(Numeratore + "/" + Denominatore)));
+    annuncia(ui->cmdNext,
+             QStringLiteral("%1 Risposte esatte %2, Risposte errate %3, "
+                            "Risposte totali %4.")
+                 .arg(esito, ui->lblScore->text(), ui->lblScore1->text(), ui->lblScore2->text()));
 }

@@ -1,3 +1,4 @@
+#include "accessibilita.h"
 #include "aiuti.h"
 #include "tavola.h"
 
@@ -67,52 +68,67 @@ void TestAccessibilita::nomiItaliani_data()
 {
     QTest::addColumn<QString>("controllo");
     QTest::addColumn<QString>("nome");
+    QTest::addColumn<bool>("letto");
 
     // An exercise 3,(7) just drawn, on a first run, by a pupil named Ada.
+    // The drawings, and the headings that the values already say, are for
+    // the eye only; so is a label while it is empty.
     QTest::newRow("integer part") << "lblNum1"
-                                  << "Parte intera: 3";
+                                  << "Parte intera 3" << true;
     QTest::newRow("no non-repeating part") << "Labela"
-                                           << "Antiperiodo";
+                                           << "Senza antiperiodo" << true;
     QTest::newRow("period") << "Labelp"
-                            << "Periodo: 7";
+                            << "Periodo 7" << true;
     QTest::newRow("comma") << "Label9"
-                           << "virgola";
+                           << "virgola" << false;
+    QTest::newRow("heading") << "Label6"
+                             << "Risposte esatte" << false;
+    QTest::newRow("picture") << "Image1"
+                             << "Mare di notte" << false;
+    QTest::newRow("fraction bar") << "Shape1"
+                                  << "Linea di frazione" << false;
     QTest::newRow("numerator") << "txtAnswer"
-                               << "Numeratore";
+                               << "Numeratore" << true;
     QTest::newRow("denominator") << "Text3"
-                                 << "Denominatore";
+                                 << "Denominatore" << true;
     QTest::newRow("verdict") << "lblMessage"
-                             << "Esito";
+                             << "Esito" << false;
     QTest::newRow("right") << "lblScore"
-                           << "Risposte esatte: 0";
+                           << "Risposte esatte 0" << true;
     QTest::newRow("wrong") << "lblScore1"
-                           << "Risposte errate: 0";
+                           << "Risposte errate 0" << true;
     QTest::newRow("all") << "lblScore2"
-                         << "Risposte totali: 0";
+                         << "Risposte totali 0" << true;
     QTest::newRow("clock") << "lblconto"
-                           << "Tempo restante: 00:15:00";
+                           << "Tempo restante 15 minuti" << true;
     QTest::newRow("player") << "lblnome1"
-                            << "Sfidante: Ada";
+                            << "Sfidante Ada" << true;
     QTest::newRow("record holder") << "lblnome"
-                                   << "Il record è di";
+                                   << "Nessun record" << true;
     QTest::newRow("record score") << "lblpunti"
-                                  << "Punti del record";
+                                  << "Punti del record" << false;
     QTest::newRow("new exercise") << "cmdNext"
-                                  << "Nuovo calcolo";
+                                  << "Nuovo calcolo" << true;
+    QTest::newRow("conversion") << "Command1"
+                                << "Converti la parte intera" << true;
     QTest::newRow("exit") << "cmdExit"
-                          << "Exit";
+                          << "Exit" << true;
 }
 
 void TestAccessibilita::nomiItaliani()
 {
     QFETCH(QString, controllo);
     QFETCH(QString, nome);
+    QFETCH(bool, letto);
     Banco banco;
     banco.dialoghi.testi = {"Ada"};
     Tavola tavola(banco.servizi(), std::make_unique<SorgenteScriptata>(Pura_3_7));
     tavola.show();
     QVERIFY(QTest::qWaitForWindowExposed(&tavola));
     QCOMPARE(nomeAccessibile(&tavola, controllo.toLatin1().constData()), nome);
+    QAccessibleInterface *i =
+        QAccessible::queryAccessibleInterface(::controllo(&tavola, controllo.toLatin1()));
+    QCOMPARE(!i->state().invisible, letto);
 }
 
 void TestAccessibilita::ilValoreSegueIlTesto()
@@ -125,10 +141,12 @@ void TestAccessibilita::ilValoreSegueIlTesto()
     casella(&tavola, "Text3")->setText("9");
     casella(&tavola, "Text3")->setFocus();
     QTest::keyClick(casella(&tavola, "Text3"), Qt::Key_Return);
-    QCOMPARE(nomeAccessibile(&tavola, "lblMessage"), QStringLiteral("Esito: Esatto!!"));
-    QCOMPARE(nomeAccessibile(&tavola, "lblScore"), QStringLiteral("Risposte esatte: 1"));
+    QCOMPARE(nomeAccessibile(&tavola, "lblMessage"), QStringLiteral("Esito Esatto"));
+    QCOMPARE(nomeAccessibile(&tavola, "lblScore"), QStringLiteral("Risposte esatte 1"));
     tavola.Timer1_Timer();
-    QCOMPARE(nomeAccessibile(&tavola, "lblconto"), QStringLiteral("Tempo restante: 00:14:59"));
+    QCOMPARE(nomeAccessibile(&tavola, "lblconto"),
+             QStringLiteral("Tempo restante 14 minuti e 59 secondi"));
+    QCOMPARE(testoDaDire("Sbagliato!! 43 / 9"), QStringLiteral("Sbagliato, 43 fratto 9"));
 }
 
 QTEST_MAIN(TestAccessibilita)
