@@ -3,10 +3,14 @@
 # the verdict with the right fraction and the counters said after each
 # answer. It brings a desktop's accessibility stack of its own (Orca,
 # speech-dispatcher, the AT-SPI buses), so it is not part of `make test`.
-ORCA_PACKAGES := orca speech-dispatcher python3-speechd at-spi2-core dbus-daemon dbus-bin
+ORCA_PACKAGES := orca speech-dispatcher python3-speechd at-spi2-core dbus-daemon dbus-bin \
+	xvfb xauth xdotool
 
-.PHONY: test-orca
+.PHONY: test-orca test-orca-deps
 
+test-orca test-orca-deps: DEBIAN_PACKAGES += $(ORCA_PACKAGES)
 test-orca: build
-	@$(MAKE) --no-print-directory deps DEBIAN_PACKAGES="$(ORCA_PACKAGES)"
 	bash tests/sistema/ascolto_orca.sh $(BUILD_DIR)/zeffirano
+
+# Its packages alone, for a machine about to lose its network.
+test-orca-deps: deps

@@ -4,6 +4,7 @@
 
 #include <QAccessibleWidget>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRegularExpression>
 
 namespace {
@@ -51,10 +52,16 @@ private:
 
 QAccessibleInterface *fabbrica(const QString &, QObject *oggetto)
 {
-    auto *controllo = qobject_cast<QFrame *>(oggetto);
-    const bool disegno = controllo && (qobject_cast<QLabel *>(controllo) ||
-                                       oggetto->metaObject() == &QFrame::staticMetaObject);
-    if (disegno && qobject_cast<Superficie *>(controllo->parentWidget()))
+    auto *controllo = qobject_cast<QWidget *>(oggetto);
+    if (!controllo || !qobject_cast<Superficie *>(controllo->parentWidget()))
+        return nullptr;
+    const bool disegno = qobject_cast<QLabel *>(controllo) ||
+                         oggetto->metaObject() == &QFrame::staticMetaObject;
+    // The boxes the form hides hold the game's workings, the right answer
+    // among them: as boxes they would still give their text to a screen
+    // reader's "say all", so they are shown to it as hidden drawings.
+    const bool nascosta = qobject_cast<QLineEdit *>(controllo) && controllo->isHidden();
+    if (disegno || nascosta)
         return new SullaSuperficie(controllo);
     return nullptr;
 }
@@ -99,10 +106,18 @@ QString testoDaDire(const QString &testo)
 
 void annuncia(QWidget *controllo, const QString &fatto)
 {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Said as a message of its own, after what the focus change says.
+    if (!fatto.isEmpty()) {
+        QAccessibleAnnouncementEvent annuncio(controllo, fatto);
+        QAccessible::updateAccessibility(&annuncio);
+    }
+#else
     // The form's own description is the help that follows every message.
     const char *aiuto = "aiutoAccessibile";
     if (!controllo->property(aiuto).isValid())
         controllo->setProperty(aiuto, controllo->accessibleDescription());
     const QString solo = controllo->property(aiuto).toString();
     controllo->setAccessibleDescription(fatto.isEmpty() ? solo : fatto + QLatin1Char(' ') + solo);
+#endif
 }

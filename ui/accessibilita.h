@@ -21,7 +21,9 @@ void registraEtichetteAccessibili();
 QString testoDaDire(const QString &testo);
 
 // Orca speaks the name, role and description of the control that takes the
-// focus, and Qt 6.4 has no other way to make it speak: what just happened is
-// put before the control's own help in its description, just before the
-// focus moves to it. An empty fatto gives the help back alone.
+// focus, and Qt before 6.8 has no other way to make it speak: what just
+// happened is put before the control's own help in its description, just
+// before the focus moves to it. An empty fatto gives the help back alone.
+// From Qt 6.8 it is an announcement instead: Orca 48 reads a description
+// from its cache, as it was when the control first took the focus.
 void annuncia(QWidget *controllo, const QString &fatto);

@@ -104,7 +104,8 @@ avviati+=($!)
 segno=0
 segna() { segno=$(stat -c %s "$voce"); }
 detto() { tail -c +$((segno + 1)) "$voce" | tr '\n' ' ' | tr -s ' '; }
-sentito() { detto | grep -qE -- "$1"; }
+# Byte by byte: a voice module may hand over a non-UTF-8 "è".
+sentito() { detto | LC_ALL=C grep -qE -- "$1"; }
 # Waits up to 15 s to hear the pattern; otherwise tells what was heard and fails.
 ascolta() {
     local fino=$((SECONDS + 15))

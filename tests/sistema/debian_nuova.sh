@@ -2,7 +2,7 @@
 # A newcomer's first `make test` on a fresh Debian: a minimal root made with
 # debootstrap that holds only make, git and ca-certificates, a clean clone of
 # this project in a throwaway copy of it, and the README's command run there
-# as root.
+# as root; then the race played by ear, under that release's Orca.
 #
 #   debian_nuova.sh RELEASE WORKDIR    e.g. trixie build-debian
 #
@@ -79,8 +79,11 @@ nella_copia() {
 }
 
 inizio=$SECONDS
-nella_copia "make test-deps"
+nella_copia "make test-deps && make test-orca-deps"
 echo "packages installed in $((SECONDS - inizio)) s"
 inizio=$SECONDS
 nella_copia --net "make test"
 echo "make test on a fresh Debian $release: passed in $((SECONDS - inizio)) s"
+inizio=$SECONDS
+nella_copia --net "make test-orca"
+echo "make test-orca on a fresh Debian $release: passed in $((SECONDS - inizio)) s"
