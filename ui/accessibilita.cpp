@@ -55,8 +55,8 @@ QAccessibleInterface *fabbrica(const QString &, QObject *oggetto)
     auto *controllo = qobject_cast<QWidget *>(oggetto);
     if (!controllo || !qobject_cast<Superficie *>(controllo->parentWidget()))
         return nullptr;
-    const bool disegno = qobject_cast<QLabel *>(controllo) ||
-                         oggetto->metaObject() == &QFrame::staticMetaObject;
+    const bool disegno =
+        qobject_cast<QLabel *>(controllo) || oggetto->metaObject() == &QFrame::staticMetaObject;
     // The boxes the form hides hold the game's workings, the right answer
     // among them: as boxes they would still give their text to a screen
     // reader's "say all", so they are shown to it as hidden drawings.
