@@ -341,8 +341,8 @@ void Tavola::giudicaRisposta()
     // Said by Orca with the button that takes the focus next.
     const QString esito =
         esatta ? QStringLiteral("Esatto.")
-               : QStringLiteral("Sbagliato, la frazione giusta è %1.")
-                     .arg(testoDaDire(QString::fromStdString(Numeratore + "/" + Denominatore)));
+               : QStringLiteral("Sbagliato, la frazione giusta è %1 fratto %2.")
+                     .arg(QString::fromStdString(Numeratore), QString::fromStdString(Denominatore));
     annuncia(ui->cmdNext,
              QStringLiteral("%1 Risposte esatte %2, Risposte errate %3, "
                             "Risposte totali %4.")

@@ -45,15 +45,6 @@ pulisci() {
 }
 trap pulisci EXIT
 
-# Waits up to 20 s for a command to succeed.
-aspetta() {
-    local fino=$((SECONDS + 20))
-    until "$@"; do
-        [ $SECONDS -lt $fino ] || { echo "timed out waiting for: $*"; exit 1; }
-        sleep 0.1
-    done
-}
-
 avvia_x_privato "$lavoro"
 # Orca in Italian, from the environment alone: no Italian locale is needed.
 export LANG=C.UTF-8 LANGUAGE=it XDG_CONFIG_HOME="$lavoro/config" XDG_CACHE_HOME="$lavoro/cache"
@@ -120,34 +111,13 @@ ascolta() {
 }
 passo() { printf '%-22s %s\n' "$1:" "$(detto)"; }
 
-finestre() { xdotool search --onlyvisible --name '^Zeffirano$' 2>/dev/null || true; }
-nuova_finestra() { local f; f=$(finestre | grep -vxF "${1:-}" | tail -n 1); [ -n "$f" ] && echo "$f"; }
-principale() {
-    local f
-    for f in $(finestre); do
-        xdotool getwindowgeometry --shell "$f" | grep -qx 'WIDTH=669' && { echo "$f"; return 0; }
-    done
-    return 1
-}
-
-# The name prompt and the greeting. No window manager: the window is
-# given the focus as a desktop's would.
-aspetta nuova_finestra "" >/dev/null
-domanda=$(nuova_finestra "")
-xdotool windowfocus "$domanda"
-sleep 0.3
-xdotool type --delay 30 "Ada"
-xdotool key Return
-aspetta nuova_finestra "$domanda" >/dev/null
-xdotool windowfocus "$(nuova_finestra "$domanda")"
-sleep 0.3
-xdotool key Return
-aspetta principale >/dev/null
+# The name prompt and the greeting.
+entra_in_gara "Ada"
 segna
 # Just mapped, the window may miss the focus: it is given again until Orca
 # says something, what the values are still to be seen.
 for prova in 1 2 3; do
-    xdotool windowfocus "$(principale)"
+    xdotool windowfocus "$(finestra_principale)"
     fino=$((SECONDS + 3))
     until [ -n "$(detto)" ] || [ $SECONDS -ge $fino ]; do sleep 0.1; done
     [ -z "$(detto)" ] || break

@@ -5,15 +5,17 @@
 #   avvia_x_privato CARTELLA    sets xvfb (the server's pid; the caller stops
 #                               it) and exports DISPLAY, QT_QPA_PLATFORM,
 #                               HOME, XDG_DATA_HOME and XDG_RUNTIME_DIR
-#
-# The server takes the first free display, or the one in X_PRIVATO_DISPLAY
-# (a number) on a machine where displays are shared out.
+#   aspetta COMANDO...          waits up to 20 s for it to succeed, or fails
+#   entra_in_gara NOME          answers a starting game's name prompt and
+#                               greeting with the keyboard, as a pupil does,
+#                               and waits for the window (finestra_principale
+#                               prints it)
 avvia_x_privato() {
     local cartella=$1 programma
     for programma in Xvfb xdotool; do
         command -v "$programma" >/dev/null || { echo "missing $programma (make deps installs it)"; return 1; }
     done
-    Xvfb ${X_PRIVATO_DISPLAY:+":$X_PRIVATO_DISPLAY"} -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$cartella/display" 2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$cartella/display" 2>/dev/null &
     xvfb=$!
     local fino=$((SECONDS + 20))
     until [ -s "$cartella/display" ]; do
@@ -23,4 +25,45 @@ avvia_x_privato() {
     export DISPLAY=":$(cat "$cartella/display")" QT_QPA_PLATFORM=xcb
     export HOME="$cartella/casa" XDG_DATA_HOME="$cartella/dati" XDG_RUNTIME_DIR="$cartella/run"
     mkdir -p "$HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+}
+
+aspetta() {
+    local fino=$((SECONDS + 20))
+    until "$@"; do
+        [ $SECONDS -lt $fino ] || { echo "timed out waiting for: $*"; exit 1; }
+        sleep 0.1
+    done
+}
+
+# The game's windows all carry its name: first the name prompt, then the
+# greeting, then the window itself, the one 669 pixels wide.
+finestre() { xdotool search --onlyvisible --name '^Zeffirano$' 2>/dev/null || true; }
+una_finestra_diversa_da() {
+    local f
+    f=$(finestre | grep -vxF "${1:-}" | head -n 1)
+    [ -n "$f" ] && echo "$f"
+}
+finestra_principale() {
+    local f
+    for f in $(finestre); do
+        xdotool getwindowgeometry --shell "$f" | grep -qx 'WIDTH=669' && { echo "$f"; return 0; }
+    done
+    return 1
+}
+
+# Each box is given the focus as a desktop would, since there may be no
+# window manager.
+entra_in_gara() {
+    local domanda
+    aspetta una_finestra_diversa_da "" >/dev/null
+    domanda=$(una_finestra_diversa_da "")
+    xdotool windowfocus "$domanda"
+    sleep 0.3
+    xdotool type --delay 30 "$1"
+    xdotool key Return
+    aspetta una_finestra_diversa_da "$domanda" >/dev/null
+    xdotool windowfocus "$(una_finestra_diversa_da "$domanda")"
+    sleep 0.3
+    xdotool key Return
+    aspetta finestra_principale >/dev/null
 }
