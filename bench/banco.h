@@ -16,6 +16,6 @@ struct Banco
     QTemporaryDir dati;
     DialoghiFinti dialoghi;
     AvviatoreFinto avviatore;
-    UscitaFinta uscita;
+    UscitaFinta uscita{dialoghi};
     CampanelloFinto campanello;
 };

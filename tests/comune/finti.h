@@ -81,11 +81,24 @@ public:
     }
 };
 
+// The real ending closes at once any box opened after it, unseen: it
+// remembers how many boxes had been shown when it came.
 class UscitaFinta : public Uscita
 {
 public:
+    explicit UscitaFinta(const DialoghiFinti &dialoghi) : dialoghi_(dialoghi) {}
     int volte = 0;
-    void termina() override { ++volte; }
+    qsizetype boxAllaFine = -1;
+    void termina() override
+    {
+        ++volte;
+        boxAllaFine = dialoghi_.mostrate.size();
+    }
+    // Whether every box was shown before the game was told to end.
+    bool nienteDopoLaFine() const { return volte == 0 || boxAllaFine == dialoghi_.mostrate.size(); }
+
+private:
+    const DialoghiFinti &dialoghi_;
 };
 
 class CampanelloFinto : public Campanello

@@ -19,6 +19,21 @@ const QStringList FileDiUnSalvataggio = {
     "tomvaldrisken1.txt.nuovo", "tomvaldrisken.giornale.nuovo", "tomvaldrisken.giornale"};
 const QByteArray Manca = "<missing>";
 
+// The store's messages, word for word, as the teacher reads them.
+QString lettura(const QString &percorso, const QString &motivo)
+{
+    return QStringLiteral("Non riesco a leggere il file del record\n%1\nperché %2.\n\n"
+                          "Il record non viene mostrato; la gara continua.")
+        .arg(percorso, motivo);
+}
+
+QString scrittura(const QString &percorso, const QString &motivo)
+{
+    return QStringLiteral("Non riesco a registrare il record nel file\n%1\nperché %2.\n\n"
+                          "Il record di prima è rimasto com'era.")
+        .arg(percorso, motivo);
+}
+
 } // namespace
 
 class TestArchivio : public QObject
@@ -113,11 +128,13 @@ void TestArchivio::fileCheNonSiLeggono_data()
     QTest::addColumn<QString>("tipo");
     QTest::addColumn<QString>("motivo");
     QTest::newRow("missing") << "missing"
-                             << "non esiste";
+                             << "il file o la sua cartella non esiste";
     QTest::newRow("folder") << "folder"
-                            << "cartella";
+                            << "al suo posto c'è una cartella";
+    QTest::newRow("path through a file") << "under-file"
+                                         << "il percorso passa per un file che non è una cartella";
     QTest::newRow("too large") << "large"
-                               << "troppo grande";
+                               << "è troppo grande per essere un record (più di 64 KiB)";
     QTest::newRow("pipe") << "fifo"
                           << "non è un file normale";
     QTest::newRow("link to a device") << "device"
@@ -128,8 +145,11 @@ void TestArchivio::fileCheNonSiLeggono()
 {
     QFETCH(QString, tipo);
     QFETCH(QString, motivo);
-    const QString percorso = cartella + "tomvaldrisken.txt";
-    if (tipo == "folder")
+    QString percorso = cartella + "tomvaldrisken.txt";
+    if (tipo == "under-file") {
+        scrivi(cartella + "unfile", "x");
+        percorso = cartella + "unfile/tomvaldrisken.txt";
+    } else if (tipo == "folder")
         QDir(cartella).mkdir("tomvaldrisken.txt");
     else if (tipo == "large")
         scrivi(percorso, QByteArray(64 * 1024 + 1, '1'));
@@ -142,8 +162,7 @@ void TestArchivio::fileCheNonSiLeggono()
         Leggifiletxt(percorso);
         QFAIL("no error");
     } catch (const ErroreRecord &e) {
-        QVERIFY2(e.messaggio.contains(percorso), qPrintable(e.messaggio));
-        QVERIFY2(e.messaggio.contains(motivo), qPrintable(e.messaggio));
+        QCOMPARE(e.messaggio, lettura(percorso, motivo));
     }
 }
 
@@ -195,13 +214,21 @@ void TestArchivio::ilRecordDelleAltrePartite()
 void TestArchivio::unFallimentoLasciaIlVecchioRecord_data()
 {
     QTest::addColumn<QString>("guasto");
-    QTest::newRow("folder where the name file goes") << "name-dir";
-    QTest::newRow("score file unreadable") << "score-dir";
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("motivo");
+    QTest::newRow("folder where the name file goes") << "name-dir"
+                                                     << "tomvaldrisken1.txt"
+                                                     << "al suo posto c'è una cartella";
+    QTest::newRow("score file unreadable") << "score-dir"
+                                           << "tomvaldrisken.txt"
+                                           << "il file che c'è non si può leggere";
 }
 
 void TestArchivio::unFallimentoLasciaIlVecchioRecord()
 {
     QFETCH(QString, guasto);
+    QFETCH(QString, file);
+    QFETCH(QString, motivo);
     const ArchivioRecord archivio(cartella);
     QVERIFY(archivio.salvaSeBattuto("7", "Ada"));
     if (guasto == "name-dir") {
@@ -219,7 +246,7 @@ void TestArchivio::unFallimentoLasciaIlVecchioRecord()
         archivio.salvaSeBattuto("99", "Bruno");
         QFAIL("no error");
     } catch (const ErroreRecord &e) {
-        QVERIFY2(e.messaggio.contains("rimasto com'era"), qPrintable(e.messaggio));
+        QCOMPARE(e.messaggio, scrittura(cartella + file, motivo));
     }
     QCOMPARE(contenuto(archivio.percorsoPunteggio()), punteggioPrima);
     QCOMPARE(contenuto(archivio.percorsoNome()), nomePrima);
@@ -236,7 +263,8 @@ void TestArchivio::lucchettoOccupato()
         archivio.salvaSeBattuto("5", "Ada", 50);
         QFAIL("no error");
     } catch (const ErroreRecord &e) {
-        QVERIFY2(e.messaggio.contains("un'altra partita"), qPrintable(e.messaggio));
+        QCOMPARE(e.messaggio, scrittura(archivio.percorsoPunteggio(),
+                                        "un'altra partita lo sta registrando proprio ora"));
     }
     QVERIFY(!QFileInfo::exists(archivio.percorsoPunteggio()));
     altraPartita.unlock();
@@ -334,8 +362,8 @@ void TestArchivio::bloccaPerLeggere()
         const auto preso = archivio.blocca(50);
         QFAIL("no error");
     } catch (const ErroreRecord &e) {
-        QVERIFY2(e.messaggio.contains("Non riesco a leggere"), qPrintable(e.messaggio));
-        QVERIFY2(e.messaggio.contains("un'altra partita"), qPrintable(e.messaggio));
+        QCOMPARE(e.messaggio, lettura(archivio.percorsoPunteggio(),
+                                      "un'altra partita lo sta registrando proprio ora"));
     }
     altraPartita.unlock();
 
@@ -383,7 +411,8 @@ void TestArchivio::alPostoDelLucchettoUnaCartella()
         archivio.salvaSeBattuto("6", "Bea", 2000);
         QFAIL("no error");
     } catch (const ErroreRecord &e) {
-        QVERIFY2(e.messaggio.contains("non si è potuto bloccare"), qPrintable(e.messaggio));
+        QCOMPARE(e.messaggio,
+                 scrittura(archivio.percorsoPunteggio(), "non si è potuto bloccare il file"));
     }
     QVERIFY(tempo.elapsed() < 1000); // told at once, not after the wait
     QCOMPARE(contenuto(archivio.percorsoNome()), QByteArray("Ada\r\n"));

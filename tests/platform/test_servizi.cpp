@@ -20,7 +20,8 @@ private slots:
 };
 
 // A program found on PATH gets the arguments it was started with, each as
-// it was given: xcalc is asked to start minimised this way.
+// it was given: xcalc is asked to start minimised this way. One found that
+// cannot start is told as a failure, so the pupil hears why nothing opened.
 void TestServizi::avviatoreRealeConIsuoiArgomenti()
 {
     QTemporaryDir cartella;
@@ -33,13 +34,20 @@ void TestServizi::avviatoreRealeConIsuoiArgomenti()
     const QByteArray percorsi = qgetenv("PATH");
     qputenv("PATH", QFile::encodeName(cartella.path()) + ":" + percorsi);
 
+    // Found, but it cannot run: its interpreter is gone.
+    scrivi(cartella.filePath("kcalc"), "#!/percorso/che/non/esiste\n");
+    QFile(cartella.filePath("kcalc")).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+
     AvviatoreQt avviatore;
     const QString trovato = avviatore.trova("xcalc");
+    const QString guasto = avviatore.trova("kcalc");
     qputenv("PATH", percorsi);
     QCOMPARE(trovato, cartella.filePath("xcalc"));
     QVERIFY(avviatore.avviaStaccato(trovato, {"-iconic", "due parole", ""}));
     QTRY_VERIFY(QFileInfo::exists(registro));
     QCOMPARE(contenuto(registro), QByteArray("-iconic|due parole||"));
+    QCOMPARE(guasto, cartella.filePath("kcalc"));
+    QVERIFY(!avviatore.avviaStaccato(guasto, {}));
 }
 
 // The bell the game rings at time-up reaches the X server the game runs on.

@@ -72,7 +72,7 @@ struct Banco
     QString cartella;
     DialoghiFinti dialoghi;
     AvviatoreFinto avviatore;
-    UscitaFinta uscita;
+    UscitaFinta uscita{dialoghi};
     CampanelloFinto campanello;
 };
 

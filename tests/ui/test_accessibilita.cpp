@@ -7,6 +7,27 @@
 
 namespace {
 
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+QStringList annunci;
+void ascolta(QAccessibleEvent *evento)
+{
+    if (evento->type() == QAccessible::Announcement)
+        annunci << static_cast<QAccessibleAnnouncementEvent *>(evento)->message();
+}
+#endif
+
+// What a screen reader was last told with this control: an announcement
+// from Qt 6.8, before that the front of its description.
+QString detto(QWidget *controllo)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    Q_UNUSED(controllo);
+    return annunci.isEmpty() ? QString() : annunci.last();
+#else
+    return controllo->accessibleDescription();
+#endif
+}
+
 QString nomeAccessibile(QWidget *finestra, const char *controllo)
 {
     QAccessibleInterface *i =
@@ -113,6 +134,8 @@ void TestAccessibilita::nomiItaliani_data()
                                 << "Converti la parte intera" << true;
     QTest::newRow("exit") << "cmdExit"
                           << "Exit" << true;
+    QTest::newRow("hidden right answer") << "risultato" << QString() << false;
+    QTest::newRow("hidden box") << "Text2" << QString() << false;
 }
 
 void TestAccessibilita::nomiItaliani()
@@ -129,10 +152,19 @@ void TestAccessibilita::nomiItaliani()
     QAccessibleInterface *i =
         QAccessible::queryAccessibleInterface(::controllo(&tavola, controllo.toLatin1()));
     QCOMPARE(!i->state().invisible, letto);
+    // What is hidden from readers gives them nothing to read either.
+    if (!letto) {
+        QCOMPARE(i->text(QAccessible::Value), QString());
+        QVERIFY(!i->textInterface() && !i->editableTextInterface() && !i->valueInterface());
+    }
 }
 
 void TestAccessibilita::ilValoreSegueIlTesto()
 {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessible::installUpdateHandler(ascolta);
+    QAccessible::setActive(true);
+#endif
     Banco banco;
     Tavola tavola(banco.servizi(), std::make_unique<SorgenteScriptata>(Pura_3_7));
     tavola.show();
@@ -143,6 +175,11 @@ void TestAccessibilita::ilValoreSegueIlTesto()
     QTest::keyClick(casella(&tavola, "Text3"), Qt::Key_Return);
     QCOMPARE(nomeAccessibile(&tavola, "lblMessage"), QStringLiteral("Esito Esatto"));
     QCOMPARE(nomeAccessibile(&tavola, "lblScore"), QStringLiteral("Risposte esatte 1"));
+    // Said with the button that takes the focus: the counters as the screen shows them.
+    const QString verdetto = detto(controllo(&tavola, "cmdNext"));
+    QVERIFY2(
+        verdetto.startsWith("Esatto. Risposte esatte 1, Risposte errate 0, Risposte totali 1."),
+        qPrintable(verdetto));
     tavola.Timer1_Timer();
     QCOMPARE(nomeAccessibile(&tavola, "lblconto"),
              QStringLiteral("Tempo restante 14 minuti e 59 secondi"));

@@ -63,7 +63,10 @@ void TestComandi::cleanup()
 {
     delete tavola;
     tavola = nullptr;
+    // The real ending closes any box still to come: every box of leaving comes first.
+    const bool fineInOrdine = banco->uscita.nienteDopoLaFine();
     banco.reset();
+    QVERIFY2(fineInOrdine, "a box came after the game was told to end, and would close unseen");
 }
 
 void TestComandi::rispostaGiusta()

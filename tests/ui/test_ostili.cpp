@@ -104,12 +104,18 @@ void TestOstili::cleanup()
 {
     delete tavola;
     tavola = nullptr;
+    // The real ending closes any box still to come: every box of leaving comes first.
+    const bool fineInOrdine = banco->uscita.nienteDopoLaFine();
     banco.reset();
+    QVERIFY2(fineInOrdine, "a box came after the game was told to end, and would close unseen");
 }
 
 void TestOstili::avvia(const QString &nome)
 {
     delete tavola;
+    // A game before this one ended with every box of leaving shown first.
+    QVERIFY(banco->uscita.nienteDopoLaFine());
+    banco->uscita.volte = 0;
     banco->dialoghi.mostrate.clear();
     banco->dialoghi.testi = {nome};
     tavola = new Tavola(banco->servizi(), std::make_unique<SorgenteScriptata>(Pura_3_7));
