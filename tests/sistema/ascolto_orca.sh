@@ -117,7 +117,7 @@ segna
 # Just mapped, the window may miss the focus: it is given again until Orca
 # says something, what the values are still to be seen.
 for prova in 1 2 3; do
-    xdotool windowfocus "$(finestra_principale)"
+    xdotool windowfocus "$principale"
     fino=$((SECONDS + 3))
     until [ -n "$(detto)" ] || [ $SECONDS -ge $fino ]; do sleep 0.1; done
     [ -z "$(detto)" ] || break

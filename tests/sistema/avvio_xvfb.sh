@@ -25,7 +25,6 @@ partita=$!
 # The name prompt, the greeting, then the window itself, captioned with
 # the game's name.
 entra_in_gara "Ada"
-principale=$(finestra_principale)
 titolo=$(xdotool getwindowname "$principale")
 [ "$titolo" = "Zeffirano" ] || { echo "window title is '$titolo'"; exit 1; }
 

@@ -2,7 +2,8 @@
 # A newcomer's first `make test` on a fresh Debian: a minimal root made with
 # debootstrap that holds only make, git and ca-certificates, a clean clone of
 # this project in a throwaway copy of it, and the README's command run there
-# as root; then the race played by ear, under that release's Orca.
+# as root; then the race played by ear, under that release's Orca, and every
+# test again under the sanitizers.
 #
 #   debian_nuova.sh RELEASE WORKDIR    e.g. trixie build-debian
 #
@@ -87,3 +88,7 @@ echo "make test on a fresh Debian $release: passed in $((SECONDS - inizio)) s"
 inizio=$SECONDS
 nella_copia --net "make test-orca"
 echo "make test-orca on a fresh Debian $release: passed in $((SECONDS - inizio)) s"
+# The sanitizers' run too: this root has just the fonts the README installs.
+inizio=$SECONDS
+nella_copia --net "make test-sanitize"
+echo "make test-sanitize on a fresh Debian $release: passed in $((SECONDS - inizio)) s"

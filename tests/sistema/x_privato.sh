@@ -5,11 +5,19 @@
 #   avvia_x_privato CARTELLA    sets xvfb (the server's pid; the caller stops
 #                               it) and exports DISPLAY, QT_QPA_PLATFORM,
 #                               HOME, XDG_DATA_HOME and XDG_RUNTIME_DIR
-#   aspetta COMANDO...          waits up to 20 s for it to succeed, or fails
+#   [cosa=TESTO] aspetta COMANDO...
+#                               waits up to 20 s for it to succeed, or says
+#                               what it waited for (TESTO, or the command)
+#                               and fails
 #   entra_in_gara NOME          answers a starting game's name prompt and
 #                               greeting with the keyboard, as a pupil does,
-#                               and waits for the window (finestra_principale
-#                               prints it)
+#                               and waits for the window, which it leaves in
+#                               principale
+#
+# A script that sources this one and fails anywhere says where.
+set -E
+trap 'echo "${BASH_SOURCE[0]##*/}:$LINENO: failed: $BASH_COMMAND" >&2' ERR
+
 avvia_x_privato() {
     local cartella=$1 programma
     for programma in Xvfb xdotool; do
@@ -30,23 +38,34 @@ avvia_x_privato() {
 aspetta() {
     local fino=$((SECONDS + 20))
     until "$@"; do
-        [ $SECONDS -lt $fino ] || { echo "timed out waiting for: $*"; exit 1; }
+        if [ $SECONDS -ge $fino ]; then
+            echo "gave up after 20 s waiting for ${cosa:-$*}" >&2
+            exit 1
+        fi
         sleep 0.1
     done
 }
 
 # The game's windows all carry its name: first the name prompt, then the
-# greeting, then the window itself, the one 669 pixels wide.
+# greeting, then the window itself, the one 669 pixels wide. A window is
+# looked for until it is found, then known by its number alone: a search
+# made while another window goes away can miss one that is there.
 finestre() { xdotool search --onlyvisible --name '^Zeffirano$' 2>/dev/null || true; }
-una_finestra_diversa_da() {
-    local f
-    f=$(finestre | grep -vxF "${1:-}" | head -n 1)
-    [ -n "$f" ] && echo "$f"
+
+# Sets finestra to a window of the game's other than the one given.
+finestra_nuova() {
+    finestra=$(finestre | grep -vxF "${1:-}" | head -n 1)
+    [ -n "$finestra" ]
 }
+
+# Sets principale to the game's own window.
 finestra_principale() {
     local f
     for f in $(finestre); do
-        xdotool getwindowgeometry --shell "$f" | grep -qx 'WIDTH=669' && { echo "$f"; return 0; }
+        if xdotool getwindowgeometry --shell "$f" 2>/dev/null | grep -qx 'WIDTH=669'; then
+            principale=$f
+            return 0
+        fi
     done
     return 1
 }
@@ -55,15 +74,15 @@ finestra_principale() {
 # window manager.
 entra_in_gara() {
     local domanda
-    aspetta una_finestra_diversa_da "" >/dev/null
-    domanda=$(una_finestra_diversa_da "")
+    cosa="the name prompt" aspetta finestra_nuova ""
+    domanda=$finestra
     xdotool windowfocus "$domanda"
     sleep 0.3
     xdotool type --delay 30 "$1"
     xdotool key Return
-    aspetta una_finestra_diversa_da "$domanda" >/dev/null
-    xdotool windowfocus "$(una_finestra_diversa_da "$domanda")"
+    cosa="the greeting after the name" aspetta finestra_nuova "$domanda"
+    xdotool windowfocus "$finestra"
     sleep 0.3
     xdotool key Return
-    aspetta finestra_principale >/dev/null
+    cosa="the game's window after the greeting" aspetta finestra_principale
 }

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTimer>
 #include <QtTest>
@@ -34,6 +35,7 @@ private slots:
     void recordMostrato();
     void fileDelRecordIlleggibile();
     void unSecondo();
+    void secondiVeri();
     void novecentoSecondi();
     void tempoScadutoRifiutandoDueVolte();
     void tempoScadutoConfermando();
@@ -178,6 +180,23 @@ void TestGara::unSecondo()
     ticchetta(1);
     QCOMPARE(testo(tavola, "lblconto"), QStringLiteral("00:14:59"));
     QCOMPARE(tavola->tempoRestante(), 899);
+}
+
+// The clock left to itself: what it shows goes down by the seconds that
+// really passed, within one tick.
+void TestGara::secondiVeri()
+{
+    avvia();
+    QElapsedTimer trascorso;
+    trascorso.start();
+    QTest::qWait(3500);
+    const QTime mostrato = QTime::fromString(testo(tavola, "lblconto"), "hh:mm:ss");
+    const int contati = 900 - QTime(0, 0).secsTo(mostrato);
+    const qint64 passati = trascorso.elapsed() / 1000;
+    QVERIFY2(contati >= passati - 1 && contati <= passati + 1,
+             qPrintable(QStringLiteral("%1 s passed, the clock counted %2")
+                            .arg(passati)
+                            .arg(contati)));
 }
 
 void TestGara::novecentoSecondi()
