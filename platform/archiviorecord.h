@@ -17,8 +17,9 @@ struct ErroreRecord
 // How long a game waits for another that is saving the record.
 constexpr int AttesaLucchetto = 5000;
 
-// The data folder: the user's data folder followed by "zeffirano/", created
-// when missing, ending in "/".
+// The data folder, ending in "/": the class folder of the pupil's class
+// where the administrator named one, otherwise the user's data folder
+// followed by "zeffirano/", created when missing.
 QString GetSystemDir();
 
 // The whole content of a record file, line end and all, decoded from
@@ -40,10 +41,14 @@ struct Record
 class ArchivioRecord
 {
 public:
-    explicit ArchivioRecord(const QString &PercorsoDati);
+    // delGruppo: a class folder, shared by the pupils of a group on one
+    // computer or many; what the game creates there is the group's.
+    explicit ArchivioRecord(const QString &PercorsoDati, bool delGruppo = false);
 
     QString percorsoPunteggio() const;
     QString percorsoNome() const;
+    QString percorsoLucchetto() const;
+    bool delGruppo() const { return delGruppo_; }
 
     // Creates each file empty when it is missing; one that exists, whatever
     // it is, is left alone. Throws ErroreRecord when one cannot be created.
@@ -82,8 +87,8 @@ public:
                         const QString &recordMostrato = QString()) const;
 
 private:
-    QString percorsoLucchetto() const;
     CoppiaDiFile coppia() const;
 
     QString cartella_;
+    bool delGruppo_ = false;
 };

@@ -10,5 +10,10 @@
 // is cleared rather than waited for. Null where it cannot be had, with
 // `errore` saying why: LockFailedError when another game kept it past the
 // wait, PermissionError or UnknownError where no lock can be made there.
+// traComputer: a class folder, which games on other computers lock too.
 std::unique_ptr<QLockFile> prendiLucchetto(const QString &percorso, int attesaMassimaMs,
-                                           QLockFile::LockError &errore);
+                                           QLockFile::LockError &errore, bool traComputer = false);
+
+// How long a lock left by a computer that crashed or lost power keeps the
+// class waiting: well below the wait for the lock, far above any save.
+constexpr qint64 AbbandonoTraComputer = 3000;
