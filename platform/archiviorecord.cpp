@@ -134,7 +134,7 @@ void ArchivioRecord::creaSeMancano() const
     }
 }
 
-std::unique_ptr<QLockFile> ArchivioRecord::blocca(int attesaMassimaMs) const
+std::unique_ptr<Lucchetto> ArchivioRecord::blocca(int attesaMassimaMs) const
 {
     QLockFile::LockError errore = QLockFile::NoError;
     auto lucchetto = prendiLucchetto(percorsoLucchetto(), attesaMassimaMs, errore, delGruppo_);

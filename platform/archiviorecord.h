@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QLockFile>
+#include "lucchetto.h"
+
 #include <QString>
 
 #include <memory>
@@ -60,7 +61,7 @@ public:
     // no lock file can be made (a folder that cannot be written, where no
     // game can save either). Throws ErroreRecord when another game keeps the
     // lock past the wait, or a save left half done cannot be finished.
-    [[nodiscard]] std::unique_ptr<QLockFile> blocca(int attesaMassimaMs = AttesaLucchetto) const;
+    [[nodiscard]] std::unique_ptr<Lucchetto> blocca(int attesaMassimaMs = AttesaLucchetto) const;
 
     // The record as a game starting now shows it: both files read under the
     // lock, each created empty when missing. Throws ErroreRecord, saying

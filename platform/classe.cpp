@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <fcntl.h>
 #include <grp.h>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -138,7 +139,7 @@ QString motivoCartellaInutilizzabile(const CartellaDati &cartella)
             .arg(cartella.gruppo);
     if (!QFileInfo(cartella.percorso).isDir())
         return QStringLiteral("la cartella non si raggiunge: %1").arg(motivoDaErrno(ENOENT));
-    if (::access(percorso.constData(), R_OK | W_OK | X_OK) != 0)
+    if (::faccessat(AT_FDCWD, percorso.constData(), R_OK | W_OK | X_OK, AT_EACCESS) != 0)
         return motivoDaErrno(errno);
     return QString();
 }

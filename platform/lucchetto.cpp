@@ -2,14 +2,21 @@
 
 #include "classe.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QSysInfo>
 #include <QThread>
+#include <QUuid>
 
 #include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -61,20 +68,112 @@ private:
     QElapsedTimer fermo_;
 };
 
-} // namespace
-
-std::unique_ptr<QLockFile> prendiLucchetto(const QString &percorso, int attesaMassimaMs,
-                                           QLockFile::LockError &errore, bool traComputer)
+// On this computer: Qt's lock file, which the system's lock guards.
+class LucchettoQt : public Lucchetto
 {
-    auto lucchetto = std::make_unique<QLockFile>(percorso);
-    // Qt's stale age compares the file's time with this computer's clock.
-    if (traComputer)
-        lucchetto->setStaleLockTime(0);
+public:
+    explicit LucchettoQt(const QString &percorso) : file(percorso) {}
+    QLockFile file;
+};
+
+// Among computers only the creation of the lock file is one step that the
+// file server does for one of them alone. Qt's lock would judge another
+// computer's lock by its own process numbers wherever the computers share
+// a system image (the same machine id): this one never does.
+class LucchettoTraComputer : public Lucchetto
+{
+public:
+    explicit LucchettoTraComputer(const QString &percorso)
+        : percorso_(percorso), mio_(QStringLiteral("%1\n%2\n%3\n")
+                                        .arg(QSysInfo::machineHostName())
+                                        .arg(QCoreApplication::applicationPid())
+                                        .arg(QUuid::createUuid().toString())
+                                        .toUtf8())
+    {}
+    ~LucchettoTraComputer() override
+    {
+        // Only our own: one that another game took after clearing ours stays.
+        if (preso_ && leggi(percorso_) == mio_)
+            QFile::remove(percorso_);
+    }
+
+    bool prova(QLockFile::LockError &errore)
+    {
+        const int fd = ::open(QFile::encodeName(percorso_).constData(),
+                              O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0660);
+        if (fd < 0) {
+            // SFTP cannot tell "it exists" from other failures: what is
+            // there now tells.
+            errore = errno == EEXIST || QFileInfo::exists(percorso_) ? QLockFile::LockFailedError
+                                                                     : QLockFile::PermissionError;
+            return false;
+        }
+        preso_ = true;
+        condividiColGruppo(fd, percorso_);
+        const bool scritto = ::write(fd, mio_.constData(), mio_.size()) == mio_.size();
+        if (::close(fd) != 0 || !scritto) {
+            errore = QLockFile::UnknownError;
+            QFile::remove(percorso_);
+            return false;
+        }
+        return true;
+    }
+
+    static QByteArray leggi(const QString &percorso)
+    {
+        QFile file(percorso);
+        return file.open(QIODevice::ReadOnly) ? file.read(1024) : QByteArray();
+    }
+
+private:
+    QString percorso_;
+    QByteArray mio_;
+    bool preso_ = false;
+};
+
+std::unique_ptr<Lucchetto> traComputer(const QString &percorso, int attesaMassimaMs,
+                                       QLockFile::LockError &errore)
+{
     Osservatore osservatore;
     const QDeadlineTimer scadenza(attesaMassimaMs);
     int pausaMs = 1;
-    while (!lucchetto->tryLock(0)) {
-        errore = lucchetto->error();
+    bool dubbio = false;
+    for (;;) {
+        auto lucchetto = std::make_unique<LucchettoTraComputer>(percorso);
+        if (lucchetto->prova(errore))
+            return lucchetto;
+        // Nor whether the lock was let go between the failure and the look:
+        // one more try settles it.
+        if (errore != QLockFile::LockFailedError && !std::exchange(dubbio, true))
+            continue;
+        if (errore != QLockFile::LockFailedError)
+            return nullptr;
+        const QFileInfo info(percorso);
+        if (info.isSymLink() || (info.exists() && !info.isFile())) {
+            errore = QLockFile::PermissionError;
+            return nullptr;
+        }
+        if (osservatore.abbandonato(percorso) && QFile::remove(percorso))
+            continue;
+        if (scadenza.hasExpired())
+            return nullptr;
+        QThread::msleep(std::min<qint64>(pausaMs, scadenza.remainingTime()));
+        pausaMs = std::min(pausaMs * 2, 50);
+    }
+}
+
+} // namespace
+
+std::unique_ptr<Lucchetto> prendiLucchetto(const QString &percorso, int attesaMassimaMs,
+                                           QLockFile::LockError &errore, bool traComputer)
+{
+    if (traComputer)
+        return ::traComputer(percorso, attesaMassimaMs, errore);
+    auto lucchetto = std::make_unique<LucchettoQt>(percorso);
+    const QDeadlineTimer scadenza(attesaMassimaMs);
+    int pausaMs = 1;
+    while (!lucchetto->file.tryLock(0)) {
+        errore = lucchetto->file.error();
         if (errore != QLockFile::LockFailedError)
             return nullptr;
         // A folder or a link where the lock goes is no game's lock, and no
@@ -85,20 +184,12 @@ std::unique_ptr<QLockFile> prendiLucchetto(const QString &percorso, int attesaMa
             return nullptr;
         }
         // Only a lock file no process holds is removed.
-        if (!traComputer && lucchettoAbbandonato(percorso) && lucchetto->removeStaleLockFile())
-            continue;
-        if (traComputer && osservatore.abbandonato(percorso) && QFile::remove(percorso))
+        if (lucchettoAbbandonato(percorso) && lucchetto->file.removeStaleLockFile())
             continue;
         if (scadenza.hasExpired())
             return nullptr;
         QThread::msleep(std::min<qint64>(pausaMs, scadenza.remainingTime()));
         pausaMs = std::min(pausaMs * 2, 50);
-    }
-    // Another pupil must be able to read whose it is, and clear it.
-    if (traComputer) {
-        QFile file(percorso);
-        if (file.open(QIODevice::ReadOnly))
-            condividiColGruppo(file.handle(), percorso);
     }
     return lucchetto;
 }
