@@ -65,7 +65,9 @@ void Traguardo::arrivo(const Arrivo &arrivo)
     if (!cartella_.diClasse() || !inutilizzabile_.isEmpty() || arrivo.totale == 0)
         return;
     const ArchivioRecord archivio(cartella_.percorso, true);
-    aspettaAlPiu([=] { aggiungiAlRegistro(archivio, arrivo, AttesaLucchetto); }, AttesaServer);
+    // A server that did not answer now will not for the record either.
+    if (!aspettaAlPiu([=] { aggiungiAlRegistro(archivio, arrivo, AttesaLucchetto); }, AttesaServer))
+        inutilizzabile_ = NonRisponde;
 }
 
 void Traguardo::salva(const QString &punteggio, const QString &nome, const QString &recordMostrato)
