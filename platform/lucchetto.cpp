@@ -72,8 +72,22 @@ private:
 class LucchettoQt : public Lucchetto
 {
 public:
-    explicit LucchettoQt(const QString &percorso) : file(percorso) {}
-    QLockFile file;
+    explicit LucchettoQt(const QString &percorso) : file_(percorso), percorso_(percorso) {}
+
+    bool prova(QLockFile::LockError &errore)
+    {
+        if (file_.tryLock(0))
+            return true;
+        errore = file_.error();
+        return false;
+    }
+
+    // Only a lock file no process holds is removed.
+    bool sgombra() { return lucchettoAbbandonato(percorso_) && file_.removeStaleLockFile(); }
+
+private:
+    QLockFile file_;
+    QString percorso_;
 };
 
 // Among computers only the creation of the lock file is one step that the
@@ -103,12 +117,11 @@ public:
                               O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0660);
         if (fd < 0) {
             // SFTP cannot tell "it exists" from other failures: what is
-            // there now tells.
-            errore = errno == EEXIST || QFileInfo::exists(percorso_) ? QLockFile::LockFailedError
-                                                                     : QLockFile::PermissionError;
-            return false;
+            // there now tells, and if it went meanwhile one more try does.
+            const bool esiste = errno == EEXIST || QFileInfo::exists(percorso_);
+            errore = esiste ? QLockFile::LockFailedError : QLockFile::PermissionError;
+            return !esiste && !std::exchange(dubbio_, true) && prova(errore);
         }
-        preso_ = true;
         condividiColGruppo(fd, percorso_);
         const bool scritto = ::write(fd, mio_.constData(), mio_.size()) == mio_.size();
         if (::close(fd) != 0 || !scritto) {
@@ -116,8 +129,11 @@ public:
             QFile::remove(percorso_);
             return false;
         }
+        preso_ = true;
         return true;
     }
+
+    bool sgombra() { return osservatore_.abbandonato(percorso_) && QFile::remove(percorso_); }
 
     static QByteArray leggi(const QString &percorso)
     {
@@ -128,52 +144,20 @@ public:
 private:
     QString percorso_;
     QByteArray mio_;
+    Osservatore osservatore_;
     bool preso_ = false;
+    bool dubbio_ = false;
 };
 
-std::unique_ptr<Lucchetto> traComputer(const QString &percorso, int attesaMassimaMs,
-                                       QLockFile::LockError &errore)
+// Tries until the lock is had, a lock that its holder left behind is
+// cleared, or the wait is over.
+template <typename Tipo>
+std::unique_ptr<Lucchetto> attendi(std::unique_ptr<Tipo> lucchetto, const QString &percorso,
+                                   int attesaMassimaMs, QLockFile::LockError &errore)
 {
-    Osservatore osservatore;
     const QDeadlineTimer scadenza(attesaMassimaMs);
     int pausaMs = 1;
-    bool dubbio = false;
-    for (;;) {
-        auto lucchetto = std::make_unique<LucchettoTraComputer>(percorso);
-        if (lucchetto->prova(errore))
-            return lucchetto;
-        // Nor whether the lock was let go between the failure and the look:
-        // one more try settles it.
-        if (errore != QLockFile::LockFailedError && !std::exchange(dubbio, true))
-            continue;
-        if (errore != QLockFile::LockFailedError)
-            return nullptr;
-        const QFileInfo info(percorso);
-        if (info.isSymLink() || (info.exists() && !info.isFile())) {
-            errore = QLockFile::PermissionError;
-            return nullptr;
-        }
-        if (osservatore.abbandonato(percorso) && QFile::remove(percorso))
-            continue;
-        if (scadenza.hasExpired())
-            return nullptr;
-        QThread::msleep(std::min<qint64>(pausaMs, scadenza.remainingTime()));
-        pausaMs = std::min(pausaMs * 2, 50);
-    }
-}
-
-} // namespace
-
-std::unique_ptr<Lucchetto> prendiLucchetto(const QString &percorso, int attesaMassimaMs,
-                                           QLockFile::LockError &errore, bool traComputer)
-{
-    if (traComputer)
-        return ::traComputer(percorso, attesaMassimaMs, errore);
-    auto lucchetto = std::make_unique<LucchettoQt>(percorso);
-    const QDeadlineTimer scadenza(attesaMassimaMs);
-    int pausaMs = 1;
-    while (!lucchetto->file.tryLock(0)) {
-        errore = lucchetto->file.error();
+    while (!lucchetto->prova(errore)) {
         if (errore != QLockFile::LockFailedError)
             return nullptr;
         // A folder or a link where the lock goes is no game's lock, and no
@@ -183,8 +167,7 @@ std::unique_ptr<Lucchetto> prendiLucchetto(const QString &percorso, int attesaMa
             errore = QLockFile::PermissionError;
             return nullptr;
         }
-        // Only a lock file no process holds is removed.
-        if (lucchettoAbbandonato(percorso) && lucchetto->file.removeStaleLockFile())
+        if (lucchetto->sgombra())
             continue;
         if (scadenza.hasExpired())
             return nullptr;
@@ -192,4 +175,15 @@ std::unique_ptr<Lucchetto> prendiLucchetto(const QString &percorso, int attesaMa
         pausaMs = std::min(pausaMs * 2, 50);
     }
     return lucchetto;
+}
+
+} // namespace
+
+std::unique_ptr<Lucchetto> prendiLucchetto(const QString &percorso, int attesaMassimaMs,
+                                           QLockFile::LockError &errore, bool traComputer)
+{
+    if (traComputer)
+        return attendi(std::make_unique<LucchettoTraComputer>(percorso), percorso, attesaMassimaMs,
+                       errore);
+    return attendi(std::make_unique<LucchettoQt>(percorso), percorso, attesaMassimaMs, errore);
 }
