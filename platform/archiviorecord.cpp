@@ -1,5 +1,6 @@
 #include "archiviorecord.h"
 
+#include "classe.h"
 #include "coppiafile.h"
 #include "lucchetto.h"
 #include "record.h"
@@ -8,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include <cerrno>
 
@@ -83,12 +83,7 @@ QByteArray byteRecord(const QString &testo)
 
 QString GetSystemDir()
 {
-    QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    if (base.isEmpty())
-        base = QDir::homePath() + QStringLiteral("/.local/share");
-    const QString cartella = base + QStringLiteral("/zeffirano/");
-    QDir().mkpath(cartella);
-    return cartella;
+    return scegliCartellaDati().percorso;
 }
 
 QString Leggifiletxt(const QString &nomefile)
@@ -98,7 +93,9 @@ QString Leggifiletxt(const QString &nomefile)
     return testoDa(byte);
 }
 
-ArchivioRecord::ArchivioRecord(const QString &PercorsoDati) : cartella_(PercorsoDati) {}
+ArchivioRecord::ArchivioRecord(const QString &PercorsoDati, bool delGruppo)
+    : cartella_(PercorsoDati), delGruppo_(delGruppo)
+{}
 
 QString ArchivioRecord::percorsoPunteggio() const
 {
@@ -117,8 +114,8 @@ QString ArchivioRecord::percorsoLucchetto() const
 
 CoppiaDiFile ArchivioRecord::coppia() const
 {
-    return CoppiaDiFile(percorsoPunteggio(), percorsoNome(),
-                        QDir(cartella_).filePath(FileGiornale));
+    return CoppiaDiFile(percorsoPunteggio(), percorsoNome(), QDir(cartella_).filePath(FileGiornale),
+                        delGruppo_);
 }
 
 void ArchivioRecord::creaSeMancano() const
@@ -132,13 +129,15 @@ void ArchivioRecord::creaSeMancano() const
         if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
             throw erroreCreazione(percorso,
                                   info.isSymLink() ? motivoDaErrno(EEXIST) : motivoDaFile(file));
+        if (delGruppo_ && !condividiColGruppo(file.handle(), percorso))
+            throw erroreCreazione(percorso, motivoDaErrno(errno));
     }
 }
 
-std::unique_ptr<QLockFile> ArchivioRecord::blocca(int attesaMassimaMs) const
+std::unique_ptr<Lucchetto> ArchivioRecord::blocca(int attesaMassimaMs) const
 {
     QLockFile::LockError errore = QLockFile::NoError;
-    auto lucchetto = prendiLucchetto(percorsoLucchetto(), attesaMassimaMs, errore);
+    auto lucchetto = prendiLucchetto(percorsoLucchetto(), attesaMassimaMs, errore, delGruppo_);
     if (!lucchetto) {
         if (errore == QLockFile::LockFailedError)
             throw erroreLettura(percorsoPunteggio(), motivoLucchetto(errore));
@@ -171,7 +170,8 @@ bool ArchivioRecord::salvaSeBattuto(const QString &punteggio, const QString &nom
     };
 
     QLockFile::LockError errore = QLockFile::NoError;
-    const auto lucchetto = prendiLucchetto(percorsoLucchetto(), attesaMassimaMs, errore);
+    const auto lucchetto =
+        prendiLucchetto(percorsoLucchetto(), attesaMassimaMs, errore, delGruppo_);
     if (!lucchetto) {
         QByteArray noto = mostrato;
         try {

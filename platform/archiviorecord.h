@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QLockFile>
+#include "lucchetto.h"
+
 #include <QString>
 
 #include <memory>
@@ -17,8 +18,9 @@ struct ErroreRecord
 // How long a game waits for another that is saving the record.
 constexpr int AttesaLucchetto = 5000;
 
-// The data folder: the user's data folder followed by "zeffirano/", created
-// when missing, ending in "/".
+// The data folder, ending in "/": the class folder of the pupil's class
+// where the administrator named one, otherwise the user's data folder
+// followed by "zeffirano/", created when missing.
 QString GetSystemDir();
 
 // The whole content of a record file, line end and all, decoded from
@@ -40,10 +42,14 @@ struct Record
 class ArchivioRecord
 {
 public:
-    explicit ArchivioRecord(const QString &PercorsoDati);
+    // delGruppo: a class folder, shared by the pupils of a group on one
+    // computer or many; what the game creates there is the group's.
+    explicit ArchivioRecord(const QString &PercorsoDati, bool delGruppo = false);
 
     QString percorsoPunteggio() const;
     QString percorsoNome() const;
+    QString percorsoLucchetto() const;
+    bool delGruppo() const { return delGruppo_; }
 
     // Creates each file empty when it is missing; one that exists, whatever
     // it is, is left alone. Throws ErroreRecord when one cannot be created.
@@ -55,7 +61,7 @@ public:
     // no lock file can be made (a folder that cannot be written, where no
     // game can save either). Throws ErroreRecord when another game keeps the
     // lock past the wait, or a save left half done cannot be finished.
-    [[nodiscard]] std::unique_ptr<QLockFile> blocca(int attesaMassimaMs = AttesaLucchetto) const;
+    [[nodiscard]] std::unique_ptr<Lucchetto> blocca(int attesaMassimaMs = AttesaLucchetto) const;
 
     // The record as a game starting now shows it: both files read under the
     // lock, each created empty when missing. Throws ErroreRecord, saying
@@ -82,8 +88,8 @@ public:
                         const QString &recordMostrato = QString()) const;
 
 private:
-    QString percorsoLucchetto() const;
     CoppiaDiFile coppia() const;
 
     QString cartella_;
+    bool delGruppo_ = false;
 };

@@ -1,5 +1,6 @@
 #include "coppiafile.h"
 
+#include "classe.h"
 #include "record.h"
 
 #include <QFile>
@@ -35,14 +36,18 @@ QString destinazione(const QString &percorso)
 
 // Writes the whole content into a file of its own, on the disk before it
 // returns. Any file of that name is the leftover of a write that never
-// counted; it goes, so a link put there is never written through.
+// counted; it goes, so a link put there is never written through. In a
+// class folder the file is the class's before it holds anything.
 void scriviTutto(const QString &percorso, const QByteArray &contenuto,
-                 const QString &perIlMessaggio)
+                 const QString &perIlMessaggio, bool delGruppo)
 {
     QFile::remove(percorso);
     QFile file(percorso);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly) ||
-        file.write(contenuto) != contenuto.size() || !file.flush() || ::fsync(file.handle()) != 0)
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        throw GuastoFile{perIlMessaggio, motivoDaFile(file)};
+    if (delGruppo && !condividiColGruppo(file.handle(), percorso))
+        throw daErrno(perIlMessaggio, errno);
+    if (file.write(contenuto) != contenuto.size() || !file.flush() || ::fsync(file.handle()) != 0)
         throw GuastoFile{perIlMessaggio, motivoDaFile(file)};
 }
 
@@ -125,8 +130,9 @@ QByteArray leggiByte(const QString &percorso)
     return dati;
 }
 
-CoppiaDiFile::CoppiaDiFile(const QString &primo, const QString &secondo, const QString &giornale)
-    : primo_(primo), secondo_(secondo), giornale_(giornale)
+CoppiaDiFile::CoppiaDiFile(const QString &primo, const QString &secondo, const QString &giornale,
+                           bool delGruppo)
+    : primo_(primo), secondo_(secondo), giornale_(giornale), delGruppo_(delGruppo)
 {}
 
 void CoppiaDiFile::completa() const
@@ -165,13 +171,13 @@ void CoppiaDiFile::scrivi(const QByteArray &primo, const QByteArray &secondo) co
     if (QFileInfo(finaleSecondo).isDir())
         throw daErrno(secondo_, EISDIR);
     try {
-        scriviTutto(finalePrimo + Nuovo, primo, primo_);
-        scriviTutto(finaleSecondo + Nuovo, secondo, secondo_);
+        scriviTutto(finalePrimo + Nuovo, primo, primo_, delGruppo_);
+        scriviTutto(finaleSecondo + Nuovo, secondo, secondo_, delGruppo_);
         // For whoever looks: recovery trusts only the two names above.
         const QString giornale =
             QStringLiteral("%1 -> %2\r\n%3 -> %4\r\n")
                 .arg(finalePrimo + Nuovo, finalePrimo, finaleSecondo + Nuovo, finaleSecondo);
-        scriviTutto(giornale_ + Nuovo, giornale.toUtf8(), primo_);
+        scriviTutto(giornale_ + Nuovo, giornale.toUtf8(), primo_, delGruppo_);
         // The moment the write counts, once the disk holds the journal beside
         // both new files; a journal the disk would not take is taken back.
         if (!sostituisci(giornale_ + Nuovo, giornale_))

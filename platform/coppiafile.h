@@ -21,7 +21,9 @@ class CoppiaDiFile
 {
 public:
     // The journal is the file whose arrival on the disk makes a write count.
-    CoppiaDiFile(const QString &primo, const QString &secondo, const QString &giornale);
+    // Files written for a class folder are made the class's (delGruppo).
+    CoppiaDiFile(const QString &primo, const QString &secondo, const QString &giornale,
+                 bool delGruppo = false);
 
     // Finishes a write that a killed process left after it counted, or
     // throws away one that had not yet counted. Throws GuastoFile when what
@@ -38,4 +40,5 @@ private:
     QString primo_;
     QString secondo_;
     QString giornale_;
+    bool delGruppo_ = false;
 };

@@ -3,33 +3,54 @@
 
 #include "tavola.h"
 
-#include "archiviorecord.h"
 #include "dialoghi.h"
 #include "localita.h"
 #include "numerofrazione.h"
 #include "ui_tavola.h"
 #include "windows1252.h"
 
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QSysInfo>
+
 void Tavola::cmdExit_Click()
 {
     if (MsgBox("Vuoi veramente lasciarmi  ?", Stile::SiNoDomanda, "Uscire dal programma") ==
         Risposta::No)
         return;
-    SalvaRecord();
+    fineGara(true);
     terminato_ = true;
     servizi_.uscita.termina();
 }
 
 void Tavola::SalvaRecord()
 {
-    try {
-        const ArchivioRecord archivio(PercorsoDati);
-        if (archivio.salvaSeBattuto(ui->lblScore->text(), ui->lblnome1->text(), AttesaLucchetto,
-                                    ui->lblpunti->text()))
-            MsgBox("Ok ho registrato il tuo record, C A M P I O N E\"");
-    } catch (const ErroreRecord &errore) {
-        MsgBox(errore.messaggio, Stile::Avviso);
-    }
+    traguardo_.salva(ui->lblScore->text(), ui->lblnome1->text(), ui->lblpunti->text());
+}
+
+// The race ends, however it ends: the class's log hears of it, and a pupil
+// who leaves saves the record. The clock goes on meanwhile, but opens no box.
+void Tavola::fineGara(bool esce)
+{
+    ++boxAperte_;
+    traguardo_.arrivo(arrivoDellaGara());
+    if (esce)
+        SalvaRecord();
+    --boxAperte_;
+}
+
+// The race as the teacher's log keeps it.
+Arrivo Tavola::arrivoDellaGara() const
+{
+    return {QDateTime::currentDateTime(), QSysInfo::machineHostName(), ui->lblnome1->text(),
+            conteggi_.RisposteEsatte(),   conteggi_.RisposteErrate(),  conteggi_.totale()};
+}
+
+// Closing the window saves no record, but the race it ends is logged.
+void Tavola::closeEvent(QCloseEvent *evento)
+{
+    fineGara(false);
+    QMainWindow::closeEvent(evento);
 }
 
 void Tavola::Next_Click()
@@ -37,6 +58,7 @@ void Tavola::Next_Click()
     if (MsgBox("INIZIAMO UNA NUOVA GARA  ?", Stile::SiNoDomanda, "INIZIARE NUOVA GARA") ==
         Risposta::No)
         return;
+    fineGara(false);
     scarica();
     carica();
     show();

@@ -1,7 +1,6 @@
 #include "tavola.h"
 
 #include "accessibilita.h"
-#include "archiviorecord.h"
 #include "decfraz.h"
 #include "dialoghi.h"
 #include "facce.h"
@@ -89,7 +88,6 @@ void Tavola::Form_Load()
     ui->lblnome1->setText(nome);
     AvviaOrologio();
     conteggi_.azzera();
-    PercorsoDati = GetSystemDir();
     leggiRecord();
     orologio.TempoRestante =
         static_cast<std::int16_t>(Vicino(orologio.Secondi + Orologio::DurataGara));
@@ -103,15 +101,10 @@ void Tavola::Form_Load()
 // no record is shown and the race goes on.
 void Tavola::leggiRecord()
 {
-    try {
-        const Record record = ArchivioRecord(PercorsoDati).leggi();
-        ui->lblpunti->setText(record.punteggio);
-        ui->lblnome->setText(record.nome);
-    } catch (const ErroreRecord &errore) {
-        ui->lblpunti->setText(QString());
-        ui->lblnome->setText(QString());
-        MsgBox(errore.messaggio, Stile::Avviso);
-    }
+    const Record record = traguardo_.partenza();
+    PercorsoDati = traguardo_.percorsoDati();
+    ui->lblpunti->setText(record.punteggio);
+    ui->lblnome->setText(record.nome);
 }
 
 void Tavola::AvviaOrologio()

@@ -4,6 +4,7 @@
 #include "giudizio.h"
 #include "orologio.h"
 #include "sistema.h"
+#include "traguardo.h"
 #include "valore.h"
 
 #include <QMainWindow>
@@ -54,6 +55,7 @@ protected:
     bool eventFilter(QObject *oggetto, QEvent *evento) override;
     void resizeEvent(QResizeEvent *evento) override;
     void changeEvent(QEvent *evento) override;
+    void closeEvent(QCloseEvent *evento) override;
 
 private:
     void carica();
@@ -65,6 +67,8 @@ private:
     void AvviaOrologio();
     void leggiRecord();
     void SalvaRecord();
+    void fineGara(bool esce);
+    Arrivo arrivoDellaGara() const;
     void txtAnswer_KeyPress(int KeyAscii);
     void Text3_KeyPress(int KeyAscii);
     void giudicaRisposta();
@@ -83,6 +87,8 @@ private:
 
     // The data folder, ending in "/".
     QString PercorsoDati;
+    // Where the race starts and ends, for the record and the class's log.
+    Traguardo traguardo_{[this](const QString &testo, int stile) { return MsgBox(testo, stile); }};
 
     // The open exercise.
     int TipoPeriodico = 0;

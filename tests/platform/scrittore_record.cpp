@@ -6,11 +6,17 @@
 //     waits for a line on its input, then saves QUANTI scores that climb
 //     by random steps, printing "score 1" for each one saved and "score 0"
 //     for each one that was not higher than the record.
+//   scrittore_record classe CARTELLA SEME QUANTI GIOCATORE
+//     the same in a class folder, each save followed by its race's line in
+//     the teacher's log, as a pupil leaving the game does.
 //
 // Either way it prints "pronto" once it is up.
 
 #include "archiviorecord.h"
+#include "registrogare.h"
 #include "scrittore.h"
+
+#include <QSysInfo>
 
 #include <QCoreApplication>
 
@@ -32,7 +38,7 @@ void senzaFine(const ArchivioRecord &archivio, qint64 primo)
         salva(archivio, punteggio, 'A');
 }
 
-void gara(const ArchivioRecord &archivio, unsigned seme, int quanti, QChar giocatore)
+void gara(const ArchivioRecord &archivio, unsigned seme, int quanti, QChar giocatore, bool registra)
 {
     std::string via;
     std::getline(std::cin, via);
@@ -41,6 +47,12 @@ void gara(const ArchivioRecord &archivio, unsigned seme, int quanti, QChar gioca
     qint64 punteggio = 0;
     for (int i = 0; i < quanti; ++i) {
         punteggio += passo(caso);
+        if (registra && !aggiungiAlRegistro(
+                            archivio,
+                            {QDateTime::currentDateTime(), QSysInfo::machineHostName(),
+                             nomePer(punteggio, giocatore), int(punteggio), i, int(punteggio) + i},
+                            AttesaLucchetto))
+            throw ErroreRecord{QStringLiteral("registro non scritto")};
         std::printf("%lld %d\n", static_cast<long long>(punteggio),
                     salva(archivio, punteggio, giocatore) ? 1 : 0);
     }
@@ -53,20 +65,22 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     const QStringList argomenti = app.arguments();
     const bool infinito = argomenti.size() == 4 && argomenti[1] == "senza-fine";
-    const bool inGara = argomenti.size() == 6 && argomenti[1] == "gara";
+    const bool inClasse = argomenti.size() == 6 && argomenti[1] == "classe";
+    const bool inGara = (argomenti.size() == 6 && argomenti[1] == "gara") || inClasse;
     if (!infinito && !inGara) {
         std::fprintf(stderr, "uso: scrittore_record senza-fine CARTELLA PRIMO\n"
-                             "     scrittore_record gara CARTELLA SEME QUANTI GIOCATORE\n");
+                             "     scrittore_record gara|classe CARTELLA SEME QUANTI GIOCATORE\n");
         return 2;
     }
-    const ArchivioRecord archivio(argomenti[2]);
+    const ArchivioRecord archivio(argomenti[2], inClasse);
     std::printf("pronto\n");
     std::fflush(stdout);
     try {
         if (infinito)
             senzaFine(archivio, argomenti[3].toLongLong());
         else
-            gara(archivio, argomenti[3].toUInt(), argomenti[4].toInt(), argomenti[5].at(0));
+            gara(archivio, argomenti[3].toUInt(), argomenti[4].toInt(), argomenti[5].at(0),
+                 inClasse);
     } catch (const ErroreRecord &errore) {
         std::fprintf(stderr, "%s\n", qPrintable(errore.messaggio));
         return 1;

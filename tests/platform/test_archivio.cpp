@@ -1,5 +1,7 @@
 #include "archiviorecord.h"
+#include "classe.h"
 #include "file.h"
+#include "registrogare.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -9,7 +11,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <grp.h>
+#include <sys/fsuid.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -60,6 +65,11 @@ private slots:
     void bloccaPerLeggere();
     void iCollegamentiRestano();
     void alPostoDelLucchettoUnaCartella();
+    void laClasseDelGiocatore();
+    void classeRifiutata_data();
+    void classeRifiutata();
+    void fileDellaClasse();
+    void lucchettoDiUnAltroComputer();
 
 private:
     std::unique_ptr<QTemporaryDir> tmp;
@@ -416,6 +426,97 @@ void TestArchivio::alPostoDelLucchettoUnaCartella()
     }
     QVERIFY(tempo.elapsed() < 1000); // told at once, not after the wait
     QCOMPARE(contenuto(archivio.percorsoNome()), QByteArray("Ada\r\n"));
+}
+
+void TestArchivio::laClasseDelGiocatore()
+{
+    scrivi(cartella + "b/zeffirano/zeffirano.conf",
+           "[altro]\nG0 = /srv/0\n[classi]\n;G1 = /srv/commentata\nG2 = /srv/due/\n"
+           "G1 = /srv/uno\nG3 = relativa\n");
+    qputenv("XDG_CONFIG_DIRS", QFile::encodeName(cartella + "a:" + cartella + "b"));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(cartella + "dati"));
+    const QList<CartellaDati> classi = classiConfigurate();
+    QCOMPARE(classi.size(), 2);
+    // In several classes: the first line's.
+    QCOMPARE(scegliCartellaDati(classi, {"G1", "G2"}).percorso, QString("/srv/due/"));
+    QCOMPARE(scegliCartellaDati(classi, {"G1"}).gruppo, QString("G1"));
+    // In none: a record of one's own, as without the file.
+    const CartellaDati propria = scegliCartellaDati(classi, {"G0", "G3"});
+    QCOMPARE(propria.percorso, cartella + "dati/zeffirano/");
+    QVERIFY(!propria.diClasse());
+    qputenv("XDG_CONFIG_DIRS", QFile::encodeName(cartella + "a"));
+    QVERIFY(classiConfigurate().isEmpty());
+    QCOMPARE(GetSystemDir(), cartella + "dati/zeffirano/");
+}
+
+void TestArchivio::classeRifiutata_data()
+{
+    QTest::addColumn<QString>("tipo");
+    QTest::addColumn<QString>("motivo");
+    QTest::newRow("not in the group") << "gruppo"
+                                      << "non fa ancora parte del gruppo nogroup";
+    QTest::newRow("read-only") << "sola lettura"
+                               << "mancano i permessi";
+    QTest::newRow("unreachable") << "manca"
+                                 << "non si raggiunge";
+}
+
+void TestArchivio::classeRifiutata()
+{
+    QFETCH(QString, tipo);
+    QFETCH(QString, motivo);
+    CartellaDati classe{cartella + "3B/", QString::fromLocal8Bit(::getgrgid(::getegid())->gr_name)};
+    if (tipo == "gruppo")
+        classe.gruppo = "nogroup";
+    if (tipo != "manca")
+        QVERIFY(QDir(cartella).mkdir("3B"));
+    ::chmod(QFile::encodeName(cartella).constData(), 0755);
+    ::chmod(QFile::encodeName(classe.percorso).constData(), 0555);
+    // Root writes anywhere: a root tester acts as nobody meanwhile.
+    ::setfsuid(::geteuid() == 0 ? 65534 : ::geteuid());
+    const QString trovato = motivoCartellaInutilizzabile(classe);
+    ::setfsuid(::geteuid());
+    QVERIFY2(trovato.contains(motivo), qPrintable(trovato));
+    ::chmod(QFile::encodeName(classe.percorso).constData(), 0755);
+    QCOMPARE(motivoCartellaInutilizzabile({classe.percorso, classe.gruppo}).isEmpty(),
+             tipo == "sola lettura");
+}
+
+void TestArchivio::fileDellaClasse()
+{
+    // Whatever the pupil's umask, what the game makes is the group's.
+    const mode_t prima = ::umask(077);
+    const ArchivioRecord archivio(cartella, true);
+    QVERIFY(archivio.salvaSeBattuto("7", "Ada"));
+    const Arrivo arrivo{
+        QDateTime(QDate(2026, 3, 9), QTime(10, 5, 7)), "pc-3", "Lì; \"Bea\"", 7, 2, 9};
+    QVERIFY(aggiungiAlRegistro(archivio, arrivo, 100));
+    QVERIFY(aggiungiAlRegistro(archivio, arrivo, 100));
+    ::umask(prima);
+    for (const char *file : {"tomvaldrisken.txt", "tomvaldrisken1.txt", "gare.csv"}) {
+        struct stat st;
+        QCOMPARE(::stat(QFile::encodeName(cartella + file).constData(), &st), 0);
+        QCOMPARE(st.st_mode & 07777, 0660u);
+    }
+    const QByteArray riga = "2026-03-09T10:05:07;pc-3;\"L\xC3\xAC; \"\"Bea\"\"\";7;2;9\r\n";
+    QCOMPARE(contenuto(cartella + "gare.csv"), "\xEF\xBB\xBF"
+                                               "Data e ora;Computer;Nome;Esatte;Errate;Totale\r\n" +
+                                                   riga + riga);
+    QVERIFY(!QFileInfo::exists(archivio.percorsoLucchetto()));
+}
+
+void TestArchivio::lucchettoDiUnAltroComputer()
+{
+    const ArchivioRecord archivio(cartella, true);
+    // Its process number runs nowhere here, and means nothing: it stays.
+    scrivi(archivio.percorsoLucchetto(), "altro-pc\n999999\n{x}\n");
+    QVERIFY_THROWS_EXCEPTION(ErroreRecord, archivio.salvaSeBattuto("5", "Ada", 1000));
+    // Left by a computer that went off: cleared once it stood still long enough.
+    QElapsedTimer tempo;
+    tempo.start();
+    QVERIFY(archivio.salvaSeBattuto("5", "Ada", AttesaLucchetto));
+    QVERIFY(tempo.elapsed() >= AbbandonoTraComputer - 1000);
+    QVERIFY(tempo.elapsed() < AttesaLucchetto);
 }
 
 QTEST_GUILESS_MAIN(TestArchivio)

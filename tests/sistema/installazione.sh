@@ -18,6 +18,7 @@ attesi=(
     usr/share/doc/zeffirano/copyright
     usr/share/doc/zeffirano/changelog.gz
     usr/share/man/man6/zeffirano.6.gz
+    etc/xdg/zeffirano/zeffirano.conf
 )
 for lato in 16 22 24 32 48 64 128 256; do
     attesi+=("usr/share/icons/hicolor/${lato}x${lato}/apps/$id.png")

@@ -22,6 +22,9 @@ for libreria in libc6 'libstdc\+\+6' libqt6core6 libqt6gui6 libqt6widgets6 \
 done
 contenuto=$(dpkg-deb --contents "$deb")
 grep -q ' ./usr/bin/zeffirano$' <<<"$contenuto" || { echo "no binary in the package"; exit 1; }
+# The administrator's settings stay as edited across upgrades.
+dpkg-deb --info "$deb" conffiles | grep -qx /etc/xdg/zeffirano/zeffirano.conf \
+    || { echo "the settings file is not a conffile"; exit 1; }
 lintian --fail-on error,warning "$deb" || { echo "lintian found errors or warnings"; exit 1; }
 # lintian only notes a binary built without hardening: here it fails.
 nudo=$(lintian -I "$deb" 2>&1 | grep -E 'hardening-no-' || true)
