@@ -12,8 +12,6 @@
 #include <QCursor>
 #include <QKeyEvent>
 #include <QLayout>
-#include <QLocale>
-#include <QResizeEvent>
 #include <QShowEvent>
 #include <QTimer>
 
@@ -23,6 +21,7 @@ Tavola::Tavola(Servizi servizi, std::unique_ptr<SorgenteCasuale> casuale, QWidge
     caricaRisorse();
     registraSostitutiCaratteri();
     registraEtichetteAccessibili();
+    servizi_.dialoghi.appartengonoA(this);
     carica();
 }
 
@@ -58,7 +57,16 @@ void Tavola::carica()
     ui->Text3->installEventFilter(this);
 
     primaAttivazione_ = true;
+    // Where a box can belong only to a window on screen (Wayland), the
+    // window comes first; its first exercise still waits for the greeting.
+    inCaricamento_ = true;
+    if (servizi_.dialoghi.servonoFinestraMostrata()) {
+        show();
+        impostaFigure();
+    }
     Form_Load();
+    if (isVisible())
+        primaAttivazione();
 }
 
 // Closes the window and takes its controls and its clock away. The handler
@@ -165,36 +173,6 @@ QString Tavola::InputBox(const QString &domanda)
     return testo;
 }
 
-void Tavola::resizeEvent(QResizeEvent *evento)
-{
-    QMainWindow::resizeEvent(evento);
-    Form_Resize();
-}
-
-void Tavola::changeEvent(QEvent *evento)
-{
-    QMainWindow::changeEvent(evento);
-    if (evento->type() == QEvent::WindowStateChange)
-        Form_Resize();
-}
-
-void Tavola::Form_Resize()
-{
-    if (windowState() & Qt::WindowMinimized)
-        MostraTempo();
-    else
-        setWindowTitle(TitoloProgramma);
-}
-
-// Minimised, the task bar shows the time of day that the seconds left make
-// when read as days: always midnight.
-void Tavola::MostraTempo()
-{
-    const QLocale locale = QLocale::system();
-    setWindowTitle(QString::fromStdString(oraMedia(
-        orologio.TempoRestante, locale.amText().toStdString(), locale.pmText().toStdString())));
-}
-
 void Tavola::impostaFigure()
 {
     // The background is set here only, once, at the screen's density: the
@@ -212,12 +190,18 @@ void Tavola::showEvent(QShowEvent *evento)
 {
     QMainWindow::showEvent(evento);
     Form_Resize();
-    if (primaAttivazione_ && !evento->spontaneous()) {
-        primaAttivazione_ = false;
-        // Decoded for the window, not before the name prompt that precedes it.
-        impostaFigure();
-        Form_Activate();
-    }
+    if (!evento->spontaneous() && !inCaricamento_)
+        primaAttivazione();
+}
+
+void Tavola::primaAttivazione()
+{
+    if (!primaAttivazione_)
+        return;
+    primaAttivazione_ = false;
+    // Decoded for the window, not before the name prompt that precedes it.
+    impostaFigure();
+    Form_Activate();
 }
 
 void Tavola::Form_Activate()

@@ -59,6 +59,7 @@ private:
     void carica();
     void scarica();
     void Form_Load();
+    void primaAttivazione();
     void Form_Activate();
     void Form_Resize();
     void MostraTempo();
