@@ -104,7 +104,8 @@ void DialoghiQt::affida(QDialog &box) const
     if (!finestra_)
         return;
     if (box.parentWidget()) {
-        AttesaSchermo attesa(finestra_->windowHandle());
+        if (servonoFinestraMostrata())
+            AttesaSchermo attesa(finestra_->windowHandle());
         return;
     }
     finestra_->winId();
