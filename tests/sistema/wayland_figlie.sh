@@ -41,9 +41,10 @@ WAYLAND_DEBUG=client "$figlie" "$lanciatore" >"$lavoro/box.txt" 2>"$lavoro/proto
 box=$(grep -c ': belongs$' "$lavoro/box.txt")
 richieste() { grep -F -- ' -> ' "$lavoro/protocollo.txt" | grep -oE "$1" || true; }
 
-# The window is the one parent of them all.
-finestre=$(richieste 'get_toplevel\(new id xdg_toplevel@[0-9]+\)' | wc -l)
-genitori=$(richieste 'set_parent\(xdg_toplevel@[0-9]+\)' | sort | uniq -c)
+# The window is the one parent of them all. Objects are written
+# xdg_toplevel@14, or xdg_toplevel#14 from libwayland 1.22 on.
+finestre=$(richieste 'get_toplevel\(new id xdg_toplevel[@#][0-9]+\)' | wc -l)
+genitori=$(richieste 'set_parent\(xdg_toplevel[@#][0-9]+\)' | sort | uniq -c)
 figlie_della_finestra=$(echo "$genitori" | awk '{ print $1 }')
 id=$(basename "$lanciatore" .desktop)
 con_id=$(richieste "set_app_id\(\"$id\"\)" | wc -l)
