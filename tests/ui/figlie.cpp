@@ -75,7 +75,10 @@ int main(int argc, char *argv[])
     legaAlLanciatore();
     DialoghiQt dialoghi;
     AvviatoreFinto avviatore; // finds no calculator
-    UscitaFinta uscita;
+    struct : Uscita
+    {
+        void termina() override {}
+    } uscita; // every question is answered No
     CampanelloFinto campanello;
     Risponditore risponditore;
     app.installEventFilter(&risponditore);
