@@ -36,9 +36,6 @@ public:
 
     QString text(QAccessible::Text tipo) const override
     {
-        // Orca 48 reads a nameless label's description in its stead.
-        if (tipo == QAccessible::Description && muta())
-            return QString();
         if (tipo != QAccessible::Name || !etichetta())
             return QAccessibleWidget::text(tipo);
         if (titolo().isEmpty())
@@ -52,10 +49,6 @@ private:
     const QLabel *etichetta() const { return qobject_cast<const QLabel *>(widget()); }
     QString titolo() const { return widget()->property("titolo").toString(); }
     QString testoSeVuota() const { return widget()->property("vuota").toString(); }
-    bool muta() const
-    {
-        return !titolo().isEmpty() && valore().isEmpty() && testoSeVuota().isEmpty();
-    }
     QString valore() const { return etichetta() ? etichetta()->text().trimmed() : QString(); }
 };
 
