@@ -1,7 +1,6 @@
 #include "dialoghi.h"
 
 #include <QDialogButtonBox>
-#include <QEventLoop>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -11,7 +10,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
-#include <QTimer>
 #include <QWindow>
 
 namespace {
@@ -55,59 +53,25 @@ void allargaPerIlTitolo(QDialog &box, QWidget *rigaIntera)
     rigaIntera->setMinimumWidth(larghezza);
 }
 
-// Runs events until the desktop has the window on screen, a second at most:
-// a box that names as its parent a window not yet mapped gets no parent.
-class AttesaSchermo : public QObject
-{
-public:
-    explicit AttesaSchermo(QWindow *finestra)
-    {
-        if (!finestra || finestra->isExposed())
-            return;
-        finestra->installEventFilter(this);
-        QTimer::singleShot(1000, &ciclo_, &QEventLoop::quit);
-        ciclo_.exec();
-    }
-
-protected:
-    bool eventFilter(QObject *oggetto, QEvent *evento) override
-    {
-        if (evento->type() == QEvent::Expose && static_cast<QWindow *>(oggetto)->isExposed())
-            ciclo_.quit();
-        return false;
-    }
-
-private:
-    QEventLoop ciclo_;
-};
-
 } // namespace
 
 // Once the game's window is on screen a box is its child: the desktop
 // places it over the window, gives it no task bar entry of its own and keeps
-// it above. On X11 the name prompt and the greeting come before the window
-// is shown; they are marked transient for it all the same, which X11 allows
-// of a window not yet mapped, and keep Qt's place for them, mid-screen.
+// it above.
 QWidget *DialoghiQt::genitore() const
 {
     return finestra_ && finestra_->isVisible() ? finestra_.data() : nullptr;
 }
 
-// Wayland gives a box a parent only if the parent is on screen.
-bool DialoghiQt::servonoFinestraMostrata() const
-{
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-}
-
+// The name prompt and the greeting come before the window is shown. X11
+// lets a box be transient for a window not yet mapped, so there they are
+// marked as the window's all the same, and keep Qt's place for them,
+// mid-screen. Wayland gives a box a parent only if the parent is on screen:
+// there they stand on their own, known as the game's by its application id.
 void DialoghiQt::affida(QDialog &box) const
 {
-    if (!finestra_)
+    if (!finestra_ || box.parentWidget() || QGuiApplication::platformName() != QLatin1String("xcb"))
         return;
-    if (box.parentWidget()) {
-        if (servonoFinestraMostrata())
-            AttesaSchermo attesa(finestra_->windowHandle());
-        return;
-    }
     finestra_->winId();
     box.winId();
     box.windowHandle()->setTransientParent(finestra_->windowHandle());

@@ -63,8 +63,6 @@ public:
     // The window the boxes belong to, so that the desktop keeps them over
     // it and shows one entry for the game.
     virtual void appartengonoA(QWidget *finestra) { (void)finestra; }
-    // Whether that window must be on screen before a box can belong to it.
-    virtual bool servonoFinestraMostrata() const { return false; }
 };
 
 class DialoghiQt : public Dialoghi
@@ -73,7 +71,6 @@ public:
     int MsgBox(const QString &testo, int stile, const QString &titolo) override;
     QString InputBox(const QString &domanda, const QString &titolo) override;
     void appartengonoA(QWidget *finestra) override { finestra_ = finestra; }
-    bool servonoFinestraMostrata() const override;
 
 private:
     QWidget *genitore() const;

@@ -57,16 +57,7 @@ void Tavola::carica()
     ui->Text3->installEventFilter(this);
 
     primaAttivazione_ = true;
-    // Where a box can belong only to a window on screen (Wayland), the
-    // window comes first; its first exercise still waits for the greeting.
-    inCaricamento_ = true;
-    if (servizi_.dialoghi.servonoFinestraMostrata()) {
-        show();
-        impostaFigure();
-    }
     Form_Load();
-    if (isVisible())
-        primaAttivazione();
 }
 
 // Closes the window and takes its controls and its clock away. The handler
@@ -190,18 +181,12 @@ void Tavola::showEvent(QShowEvent *evento)
 {
     QMainWindow::showEvent(evento);
     Form_Resize();
-    if (!evento->spontaneous() && !inCaricamento_)
-        primaAttivazione();
-}
-
-void Tavola::primaAttivazione()
-{
-    if (!primaAttivazione_)
-        return;
-    primaAttivazione_ = false;
-    // Decoded for the window, not before the name prompt that precedes it.
-    impostaFigure();
-    Form_Activate();
+    if (primaAttivazione_ && !evento->spontaneous()) {
+        primaAttivazione_ = false;
+        // Decoded for the window, not before the name prompt that precedes it.
+        impostaFigure();
+        Form_Activate();
+    }
 }
 
 void Tavola::Form_Activate()

@@ -59,7 +59,6 @@ private:
     void carica();
     void scarica();
     void Form_Load();
-    void primaAttivazione();
     void Form_Activate();
     void Form_Resize();
     void MostraTempo();
