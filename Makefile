@@ -11,11 +11,12 @@ GAME_PACKAGES := \
 	fonts-liberation2 fonts-dejavu-core
 # The tests: GoogleTest, Xlib to hear the bell, the real game under Xvfb
 # driven by xdotool, the desktop files' validators, one save traced, the
-# Debian package and lintian, and a class folder shared by an SFTP server
-# that sshfs mounts on a network of the test's own.
+# Debian package and lintian, a class folder shared by an SFTP server that
+# sshfs mounts on a network of the test's own, and the boxes under Weston
+# through Qt's Wayland plugin.
 TEST_PACKAGES := \
 	libgtest-dev libx11-dev xvfb xauth xdotool desktop-file-utils appstream strace \
-	dpkg-dev file lintian sshfs openssh-sftp-server socat iproute2
+	dpkg-dev file lintian sshfs openssh-sftp-server socat iproute2 weston qt6-wayland
 PACKAGE_PACKAGES := dpkg-dev file
 
 # What `deps` installs; each target below adds what its job needs.

@@ -3,12 +3,14 @@
 #include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QWindow>
 
 namespace {
 
@@ -29,17 +31,20 @@ QMessageBox::Icon iconaDa(int stile)
 }
 
 // Qt sizes a box by what it holds, but the window manager writes the title
-// in its own bold face between the frame's icon and its buttons, and
-// shortens a title that does not fit. A row that spans the box is made wide
-// enough for the title, so the box's own layout gives it that width.
+// in its own bold face, and shortens a title that does not fit. Many title
+// bars (KWin's Breeze, the one Qt draws itself on Wayland) centre the title
+// on the whole bar while the icon and the buttons hold its ends, so the
+// title needs its own width plus twice the wider end. Each end is given room
+// for three buttons, each about a line of the title high, with the gaps and
+// the frame's edge: five lines. The title itself is measured a quarter
+// wider, as the desktop's face may be larger than Qt's. A row that spans
+// the box is made that wide, so the box's own layout gives it the width.
 void allargaPerIlTitolo(QDialog &box, QWidget *rigaIntera)
 {
     QFont faccia = QFontDatabase::systemFont(QFontDatabase::TitleFont);
     faccia.setBold(true);
     const QFontMetrics misure(faccia);
-    // The icon and up to three buttons, each about a line of the title
-    // high, with the gaps and edges between them: six lines in all.
-    int larghezza = misure.horizontalAdvance(box.windowTitle()) + 6 * misure.height();
+    int larghezza = misure.horizontalAdvance(box.windowTitle()) * 5 / 4 + 2 * 5 * misure.height();
     if (const QScreen *schermo = box.screen())
         larghezza = qMin(larghezza, schermo->availableGeometry().width());
     const QStyle *stile = box.style();
@@ -50,9 +55,35 @@ void allargaPerIlTitolo(QDialog &box, QWidget *rigaIntera)
 
 } // namespace
 
+// Once the game's window is on screen a box is its child: the desktop
+// places it over the window, gives it no task bar entry of its own and keeps
+// it above.
+QWidget *DialoghiQt::genitore() const
+{
+    return finestra_ && finestra_->isVisible() ? finestra_.data() : nullptr;
+}
+
+// The name prompt and the greeting come before the window is shown. X11
+// lets a box be transient for a window not yet mapped, so there they are
+// marked as the window's all the same, and keep Qt's place for them,
+// mid-screen. Wayland gives a box a parent only if the parent is on screen:
+// there they stand on their own, known as the game's by its application id.
+void DialoghiQt::affida(QDialog &box) const
+{
+    if (!finestra_ || box.parentWidget() || QGuiApplication::platformName() != QLatin1String("xcb"))
+        return;
+    finestra_->winId();
+    box.winId();
+    box.windowHandle()->setTransientParent(finestra_->windowHandle());
+    // Qt would centre it on the place the window has before it is shown.
+    box.adjustSize();
+    if (const QScreen *schermo = box.screen())
+        box.move(schermo->availableGeometry().center() - box.rect().center());
+}
+
 int DialoghiQt::MsgBox(const QString &testo, int stile, const QString &titolo)
 {
-    QMessageBox box;
+    QMessageBox box(genitore());
     box.setWindowTitle(titoloDa(titolo));
     box.setTextFormat(Qt::PlainText);
     box.setText(testo);
@@ -60,26 +91,28 @@ int DialoghiQt::MsgBox(const QString &testo, int stile, const QString &titolo)
 
     allargaPerIlTitolo(box, box.findChild<QDialogButtonBox *>()); // the buttons' row
 
+    QPushButton *si = nullptr;
     if (chiedeSiNo(stile)) {
-        QPushButton *si = box.addButton(QMessageBox::Yes);
+        si = box.addButton(QMessageBox::Yes);
         QPushButton *no = box.addButton(QMessageBox::No);
         box.setDefaultButton(stile & Stile::SecondoPredefinito ? no : si);
         box.setEscapeButton(no);
-        box.exec();
-        return box.clickedButton() == si ? Risposta::Si : rispostaSenzaSi(stile);
+    } else {
+        box.addButton(QMessageBox::Ok);
     }
-    box.addButton(QMessageBox::Ok);
+    affida(box);
     box.exec();
-    return Risposta::Ok;
+    return si && box.clickedButton() == si ? Risposta::Si : rispostaSenzaSi(stile);
 }
 
 QString DialoghiQt::InputBox(const QString &domanda, const QString &titolo)
 {
-    QInputDialog box;
+    QInputDialog box(genitore());
     box.setWindowTitle(titoloDa(titolo));
     box.setLabelText(domanda);
     box.setInputMode(QInputDialog::TextInput);
     allargaPerIlTitolo(box, box.findChild<QLabel *>()); // the question
+    affida(box);
     if (box.exec() != QDialog::Accepted)
         return QString();
     return box.textValue();

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
+
+class QDialog;
+class QWidget;
 
 // Message box styles, numbered as the desktop of the game's first home
 // numbered them: buttons + icon + default button.
@@ -55,6 +59,10 @@ public:
 
     // Asks for a line of text; returns it, or the empty text on cancel.
     virtual QString InputBox(const QString &domanda, const QString &titolo = QString()) = 0;
+
+    // The window the boxes belong to, so that the desktop keeps them over
+    // it and shows one entry for the game.
+    virtual void appartengonoA(QWidget *finestra) { (void)finestra; }
 };
 
 class DialoghiQt : public Dialoghi
@@ -62,4 +70,11 @@ class DialoghiQt : public Dialoghi
 public:
     int MsgBox(const QString &testo, int stile, const QString &titolo) override;
     QString InputBox(const QString &domanda, const QString &titolo) override;
+    void appartengonoA(QWidget *finestra) override { finestra_ = finestra; }
+
+private:
+    QWidget *genitore() const;
+    void affida(QDialog &box) const;
+
+    QPointer<QWidget> finestra_;
 };

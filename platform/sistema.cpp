@@ -35,3 +35,11 @@ void CampanelloQt::suona()
 {
     QApplication::beep();
 }
+
+void legaAlLanciatore()
+{
+    // X11's class is the application's name, given here rather than taken
+    // from the file the program was started as.
+    QCoreApplication::setApplicationName(ClasseFinestra);
+    QGuiApplication::setDesktopFileName(LanciatoreInstallato);
+}

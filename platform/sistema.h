@@ -64,6 +64,13 @@ public:
     void suona() override;
 };
 
+// Tells the desktop which installed launcher the running game is, so that
+// it shows the launcher's name and icon: by the desktop entry's name on
+// Wayland, by the window class that the entry names on X11.
+inline const QString LanciatoreInstallato = QStringLiteral("it.zeffirano.Zeffirano");
+inline const QString ClasseFinestra = QStringLiteral("zeffirano");
+void legaAlLanciatore();
+
 // The services the window asks of the desktop.
 struct Servizi
 {

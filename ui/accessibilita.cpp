@@ -23,11 +23,13 @@ public:
         return e && e->pixmap().isNull() ? QAccessible::StaticText : QAccessible::Graphic;
     }
 
+    // An empty value is never told as hidden: Qt can tell a reader that a
+    // control shows again but not that it is visible again, and Orca would
+    // keep leaving it out. Empty, it has an empty name and says nothing.
     QAccessible::State state() const override
     {
         QAccessible::State stato = QAccessibleWidget::state();
-        const bool vuota = !titolo().isEmpty() && valore().isEmpty() && testoSeVuota().isEmpty();
-        if (widget()->property("soloVisiva").toBool() || vuota)
+        if (widget()->property("soloVisiva").toBool())
             stato.invisible = true;
         return stato;
     }
@@ -39,7 +41,7 @@ public:
         if (titolo().isEmpty())
             return widget()->accessibleName().isEmpty() ? valore() : widget()->accessibleName();
         if (valore().isEmpty())
-            return testoSeVuota().isEmpty() ? titolo() : testoSeVuota();
+            return testoSeVuota();
         return titolo() + QLatin1Char(' ') + testoDaDire(valore());
     }
 

@@ -10,7 +10,8 @@ class QWidget;
 // dynamic property "titolo"; this makes their accessible name the heading
 // followed by the value as a voice should say it, "Risposte esatte 3", kept
 // up to date as it changes. An empty value reads as the label's "vuota"
-// text, or hides the label from readers while it is empty. Controls marked
+// text, or as nothing: such a label is never hidden from readers, who keep
+// what they were told and would go on leaving it out once it has a value. Controls marked
 // "soloVisiva" (the picture, the bars, the headings the values already
 // carry) are drawn for the eye only and hidden from readers.
 void registraEtichetteAccessibili();

@@ -9,6 +9,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    legaAlLanciatore();
 
     // Qt's own words (Sì, No, Annulla) in Italian like the rest of the game,
     // whatever the system language; numbers and times still follow the

@@ -11,8 +11,6 @@
 #include <QCursor>
 #include <QKeyEvent>
 #include <QLayout>
-#include <QLocale>
-#include <QResizeEvent>
 #include <QShowEvent>
 #include <QTimer>
 
@@ -22,6 +20,7 @@ Tavola::Tavola(Servizi servizi, std::unique_ptr<SorgenteCasuale> casuale, QWidge
     caricaRisorse();
     registraSostitutiCaratteri();
     registraEtichetteAccessibili();
+    servizi_.dialoghi.appartengonoA(this);
     carica();
 }
 
@@ -156,36 +155,6 @@ QString Tavola::InputBox(const QString &domanda)
     const QString testo = servizi_.dialoghi.InputBox(domanda);
     --boxAperte_;
     return testo;
-}
-
-void Tavola::resizeEvent(QResizeEvent *evento)
-{
-    QMainWindow::resizeEvent(evento);
-    Form_Resize();
-}
-
-void Tavola::changeEvent(QEvent *evento)
-{
-    QMainWindow::changeEvent(evento);
-    if (evento->type() == QEvent::WindowStateChange)
-        Form_Resize();
-}
-
-void Tavola::Form_Resize()
-{
-    if (windowState() & Qt::WindowMinimized)
-        MostraTempo();
-    else
-        setWindowTitle(TitoloProgramma);
-}
-
-// Minimised, the task bar shows the time of day that the seconds left make
-// when read as days: always midnight.
-void Tavola::MostraTempo()
-{
-    const QLocale locale = QLocale::system();
-    setWindowTitle(QString::fromStdString(oraMedia(
-        orologio.TempoRestante, locale.amText().toStdString(), locale.pmText().toStdString())));
 }
 
 void Tavola::impostaFigure()

@@ -7,6 +7,17 @@
 #include <QPushButton>
 #include <QtTest>
 
+// The frame writes the title in the desktop's bold title face, and may
+// centre it between an icon and three buttons at each end, each at least a
+// line of that face wide.
+static bool tagliato(const QWidget *box)
+{
+    QFont faccia = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    faccia.setBold(true);
+    const QFontMetrics titolo(faccia);
+    return box->width() < titolo.horizontalAdvance(box->windowTitle()) + 2 * 4 * titolo.height();
+}
+
 // The real boxes, looked at while they wait for the pupil, then answered
 // with a key as the pupil would.
 class TestDialoghi : public QObject
@@ -34,14 +45,7 @@ void TestDialoghi::domandaSiNo()
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         QVERIFY(box);
         QAbstractButton *no = box->button(QMessageBox::No);
-        // The frame writes the title in the desktop's bold title face, beside
-        // an icon and buttons at least a line of that face wide each.
-        QFont faccia = QFontDatabase::systemFont(QFontDatabase::TitleFont);
-        faccia.setBold(true);
-        const QFontMetrics titolo(faccia);
-        const bool tagliato =
-            box->width() < titolo.horizontalAdvance(box->windowTitle()) + 4 * titolo.height();
-        visto << box->windowTitle() + (tagliato ? " (cut)" : "") << box->text()
+        visto << box->windowTitle() + (tagliato(box) ? " (cut)" : "") << box->text()
               << (box->icon() == QMessageBox::Question ? "?" : "no question icon")
               << (box->defaultButton() == no ? "No" : "Yes")
               << (box->escapeButton() == no ? "No" : "Yes");
@@ -60,7 +64,8 @@ void TestDialoghi::nomeAnnullato()
     QTimer::singleShot(0, [&] {
         auto *box = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
         QVERIFY(box);
-        visto << box->windowTitle() << box->labelText() << box->textValue();
+        visto << box->windowTitle() + (tagliato(box) ? " (cut)" : "") << box->labelText()
+              << box->textValue();
         QTest::keyClicks(box->focusWidget(), "Ada");
         QTest::keyClick(box->focusWidget(), Qt::Key_Escape);
     });

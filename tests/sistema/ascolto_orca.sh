@@ -157,6 +157,13 @@ ascolta "Sbagliato.* $numeratore fratto $denominatore.*Risposte esatte 1, Rispos
     "wrong answer"
 passo "wrong answer"
 
+# The whole window right after it: the verdict label, empty until now, is
+# read with the right fraction.
+segna
+xdotool key KP_Add KP_Add
+ascolta "Esito Sbagliato,? $numeratore fratto $denominatore" "window read after the verdict"
+passo "window read, verdict"
+
 segna
 xdotool key Return
 esercizio "Nuovo calcolo (Enter)"
