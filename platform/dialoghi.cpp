@@ -58,6 +58,11 @@ void allargaPerIlTitolo(QDialog &box, QWidget *rigaIntera)
 // Once the game's window is on screen a box is its child: the desktop
 // places it over the window, gives it no task bar entry of its own and keeps
 // it above.
+void DialoghiQt::appartengonoA(QWidget *finestra)
+{
+    finestra_ = finestra;
+}
+
 QWidget *DialoghiQt::genitore() const
 {
     return finestra_ && finestra_->isVisible() ? finestra_.data() : nullptr;

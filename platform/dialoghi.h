@@ -70,7 +70,7 @@ class DialoghiQt : public Dialoghi
 public:
     int MsgBox(const QString &testo, int stile, const QString &titolo) override;
     QString InputBox(const QString &domanda, const QString &titolo) override;
-    void appartengonoA(QWidget *finestra) override { finestra_ = finestra; }
+    void appartengonoA(QWidget *finestra) override;
 
 private:
     QWidget *genitore() const;
