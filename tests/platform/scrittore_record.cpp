@@ -7,8 +7,9 @@
 //     by random steps, printing "score 1" for each one saved and "score 0"
 //     for each one that was not higher than the record.
 //   scrittore_record classe CARTELLA SEME QUANTI GIOCATORE
-//     the same in a class folder, each save followed by its race's line in
-//     the teacher's log, as a pupil leaving the game does.
+//     the same in a class folder, each save with its race's line in the
+//     teacher's log, as a pupil leaving the game does; each of these races
+//     waits for a line of its own, so that pupils leave together each time.
 //
 // Either way it prints "pronto" once it is up.
 
@@ -46,6 +47,8 @@ void gara(const ArchivioRecord &archivio, unsigned seme, int quanti, QChar gioca
     std::uniform_int_distribution<int> passo(0, 20);
     qint64 punteggio = 0;
     for (int i = 0; i < quanti; ++i) {
+        if (registra && i > 0)
+            std::getline(std::cin, via);
         punteggio += passo(caso);
         if (registra && !aggiungiAlRegistro(
                             archivio,
@@ -55,6 +58,7 @@ void gara(const ArchivioRecord &archivio, unsigned seme, int quanti, QChar gioca
             throw ErroreRecord{QStringLiteral("registro non scritto")};
         std::printf("%lld %d\n", static_cast<long long>(punteggio),
                     salva(archivio, punteggio, giocatore) ? 1 : 0);
+        std::fflush(stdout);
     }
 }
 

@@ -85,9 +85,18 @@ gioca() { # WHERE FOLDER1 FOLDER2 SERVERFOLDER
     pupillo z25-pc2 "$p2" "$d2" 22 B "$lavoro/via2" "$uscita2"
     local pid2=$!
     exec 3>"$lavoro/via1" 4>"$lavoro/via2"
-    while ! grep -q pronto "$uscita1" || ! grep -q pronto "$uscita2"; do sleep 0.05; done
-    echo via >&3
-    echo via >&4
+    # Each round both leave at once, when both have finished the last one:
+    # as a class at time-up, not one pupil saving on while the other waits.
+    local giro
+    for giro in $(seq 0 "$giri"); do
+        while [ "$(grep -c . "$uscita1")" -le "$giro" ] || [ "$(grep -c . "$uscita2")" -le "$giro" ]; do
+            kill -0 "$pid1" 2>/dev/null && kill -0 "$pid2" 2>/dev/null || break 2
+            sleep 0.02
+        done
+        [ "$giro" -lt "$giri" ] || break
+        echo via >&3
+        echo via >&4
+    done
     exec 3>&- 4>&-
     wait "$pid1" || fallito "$dove" "pupil A: $(grep -v "^[0-9]" "$uscita1")"
     wait "$pid2" || fallito "$dove" "pupil B: $(grep -v "^[0-9]" "$uscita2")"
