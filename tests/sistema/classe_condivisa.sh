@@ -145,8 +145,13 @@ gioca "one server, local disk" "$locale" "$locale" "$locale"
 server=$lavoro/server/3B
 mkdir -p "$server" && chmod 755 "$lavoro/server"
 chgrp "$gruppo" "$server" && chmod 2770 "$server"
-# Its own process numbers too: the server and the mounts end with it.
-unshare --net --mount --propagation private --pid --fork bash -c '
+# Its own process numbers too: the server and the mounts end with it. Its
+# mounts must not reach the machine's: private propagation sees to that,
+# except in a chroot, whose root is no mount point and cannot be made
+# private; there the namespace the chroot runs in keeps them already.
+propagazione=private
+mountpoint -q / || propagazione=unchanged
+unshare --net --mount --propagation "$propagazione" --pid --fork bash -c '
     set -e
     bash "$0" --server "$1" "$2" "$3" "$4" "$5" </dev/null
     . /dev/stdin' "$0" "$server" "$lavoro/pc1" "$lavoro/pc2" "$p1" "$p2" <<EOF
